@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "mainwindow/FrmMain.h"
+#include "platform/RealServices.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillet");
+    tutor::RealServices real;
+    tutor::FrmMain window(real.services());
+    window.show();
+    return QApplication::exec();
+}

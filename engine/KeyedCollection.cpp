@@ -1,0 +1,40 @@
+#include "engine/KeyedCollection.h"
+
+namespace poker {
+
+bool KeyedCollection::add(const std::string& key, std::string item) {
+    if (contains(key)) return false;
+    index_.emplace(key, items_.size());
+    items_.push_back({key, std::move(item)});
+    return true;
+}
+
+bool KeyedCollection::remove(const std::string& key) {
+    auto found = index_.find(key);
+    if (found == index_.end()) return false;
+    const std::size_t at = found->second;
+    index_.erase(found);
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
+    for (auto& [k, i] : index_) {
+        if (i > at) --i;
+    }
+    return true;
+}
+
+void KeyedCollection::clear() {
+    items_.clear();
+    index_.clear();
+}
+
+std::optional<std::string> KeyedCollection::item(std::size_t position) const {
+    if (position < 1 || position > items_.size()) return std::nullopt;
+    return items_[position - 1].item;
+}
+
+std::optional<std::string> KeyedCollection::item(const std::string& key) const {
+    auto found = index_.find(key);
+    if (found == index_.end()) return std::nullopt;
+    return items_[found->second].item;
+}
+
+}  // namespace poker

@@ -1,0 +1,10 @@
+#include "samplegame/SampleGamePanel.h"
+
+namespace tutor {
+
+SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName("picDemo");
+}
+
+}  // namespace tutor

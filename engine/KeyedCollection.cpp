@@ -4,8 +4,14 @@ namespace poker {
 
 bool KeyedCollection::add(const std::string& key, std::string item) {
     if (contains(key)) return false;
-    index_.emplace(key, items_.size());
+    // Out of memory half-way leaves the collection as it was.
     items_.push_back({key, std::move(item)});
+    try {
+        index_.emplace(key, items_.size() - 1);
+    } catch (...) {
+        items_.pop_back();
+        throw;
+    }
     return true;
 }
 
@@ -15,10 +21,16 @@ bool KeyedCollection::remove(const std::string& key) {
     const std::size_t at = found->second;
     index_.erase(found);
     items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at));
-    for (auto& [k, i] : index_) {
-        if (i > at) --i;
-    }
+    // Only the items behind the removed one move down a place.
+    for (std::size_t i = at; i < items_.size(); ++i) index_[items_[i].key] = i;
     return true;
+}
+
+void KeyedCollection::truncate(std::size_t count) {
+    while (items_.size() > count) {
+        index_.erase(items_.back().key);
+        items_.pop_back();
+    }
 }
 
 void KeyedCollection::clear() {

@@ -14,9 +14,12 @@ class KeyedCollection {
 public:
     // False (and nothing added) when the key is already held.
     bool add(const std::string& key, std::string item);
-    // False when the key is not held.
+    // False when the key is not held. Costs the number of items after it.
     bool remove(const std::string& key);
     void clear();
+    // Removes every item after position count (the newest ones), in time
+    // proportional to the number removed; nothing when count >= count().
+    void truncate(std::size_t count);
 
     std::size_t count() const { return items_.size(); }
     bool empty() const { return items_.empty(); }

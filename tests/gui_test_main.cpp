@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Fonts.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,5 +24,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillet");
+    tutor::installFontSubstitutions();
     return RUN_ALL_TESTS();
 }

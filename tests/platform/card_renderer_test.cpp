@@ -1,0 +1,111 @@
+#include <climits>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "platform/CardRenderer.h"
+#include "platform/RealSeams.h"
+
+namespace tutor {
+namespace {
+
+QImage imageOf(const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+bool hasRedInk(const QImage& img) {
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.alpha() > 200 && c.red() > 150 && c.green() < 80 && c.blue() < 80) return true;
+        }
+    return false;
+}
+
+TEST(CardRenderer, EveryCardHasItsOwnFaceInItsSuitsColour) {
+    std::set<qint64> seen;
+    for (int id = 0; id < 52; ++id) {
+        SCOPED_TRACE(id);
+        const QPixmap face = CardRenderer::face(id);
+        ASSERT_EQ(face.size(), QSize(71, 96));
+        const QImage img = imageOf(face);
+        seen.insert(static_cast<qint64>(qHashBits(img.constBits(), img.sizeInBytes())));
+        const int suit = id % 4;
+        EXPECT_EQ(hasRedInk(img), suit == 1 || suit == 2);
+        // Rounded corners: the very corner is clear, the middle of the edge is not.
+        EXPECT_EQ(img.pixelColor(0, 0).alpha(), 0);
+        EXPECT_GT(img.pixelColor(35, 0).alpha(), 0);
+    }
+    EXPECT_EQ(seen.size(), 52u);
+}
+
+TEST(CardRenderer, BadIdsShowOnePlaceholderUnlikeAnyCard) {
+    const QImage placeholder = imageOf(CardRenderer::face(52));
+    for (int id : {-1, 52, 53, 1000, INT_MIN, INT_MAX}) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(CardRenderer::canDraw(id));
+        EXPECT_EQ(imageOf(CardRenderer::face(id)), placeholder);
+    }
+    for (int id = 0; id < 52; ++id) EXPECT_NE(imageOf(CardRenderer::face(id)), placeholder);
+    EXPECT_NE(imageOf(CardRenderer::back()), placeholder);
+}
+
+TEST(CardRenderer, CachesByCardSizeAndRatio) {
+    CardRenderer::clearCache();
+    const std::size_t before = CardRenderer::renderCount();
+    CardRenderer::face(7);
+    CardRenderer::face(7);
+    EXPECT_EQ(CardRenderer::renderCount(), before + 1);
+    const QPixmap sharp = CardRenderer::face(7, QSize(71, 96), 2.0);
+    EXPECT_EQ(CardRenderer::renderCount(), before + 2);
+    EXPECT_EQ(sharp.size(), QSize(142, 192));  // device pixels
+    EXPECT_DOUBLE_EQ(sharp.devicePixelRatio(), 2.0);
+    CardRenderer::face(7, QSize(20, 27));
+    CardRenderer::back();
+    CardRenderer::back();
+    EXPECT_EQ(CardRenderer::renderCount(), before + 4);
+    EXPECT_EQ(CardRenderer::cachedCount(), 4u);
+}
+
+TEST(CardRenderer, ScaledPainterGetsAPictureRenderedAtItsPixelSize) {
+    QImage small(71, 96, QImage::Format_ARGB32);
+    small.fill(Qt::transparent);
+    QImage big(142, 192, QImage::Format_ARGB32);
+    big.fill(Qt::transparent);
+    RenderedCards cards;
+    {
+        QPainter p(&small);
+        EXPECT_EQ(cards.cdtDraw(p, 0, 0, 10, 0, 0x00FFFFFF), 1);
+    }
+    {
+        QPainter p(&big);
+        p.scale(2, 2);
+        EXPECT_EQ(cards.cdtDraw(p, 0, 0, 10, 0, 0x00FFFFFF), 1);
+    }
+    // Drawn at 142 x 192, not 71 x 96 blown up: the big picture matches a
+    // face rendered at that size pixel for pixel.
+    EXPECT_EQ(big, imageOf(CardRenderer::face(10, QSize(142, 192))));
+    EXPECT_EQ(small, imageOf(CardRenderer::face(10)));
+}
+
+TEST(CardRenderer, CdtDrawPlacesTheCardAndReportsPlaceholders) {
+    RenderedCards cards;
+    std::int32_t w = 0, h = 0;
+    cards.cdtInit(w, h);
+    EXPECT_EQ(w, 71);
+    EXPECT_EQ(h, 96);
+    QImage img(200, 120, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    EXPECT_EQ(cards.cdtDraw(p, 100, 10, 99, 0, 0), 0);  // placeholder, no crash
+    EXPECT_EQ(cards.cdtDraw(p, 10, 10, 99, 1, 0), 1);   // a back needs no card
+    p.end();
+    EXPECT_EQ(img.pixelColor(5, 50).alpha(), 0);
+    EXPECT_GT(img.pixelColor(45, 58).alpha(), 0);
+    EXPECT_GT(img.pixelColor(135, 58).alpha(), 0);
+    EXPECT_EQ(img.pixelColor(190, 58).alpha(), 0);
+}
+
+}  // namespace
+}  // namespace tutor

@@ -1,0 +1,118 @@
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "fakes/FakeServices.h"
+#include "platform/Fonts.h"
+#include "platform/RealSeams.h"
+#include "platform/RunShellExecute.h"
+#include "platform/TwipsControl.h"
+
+namespace tutor {
+namespace {
+
+TEST(RunShellExecute, OpensTheAddressOnceAndIgnoresTheOutcome) {
+    for (bool browserThere : {false, true}) {
+        testing::FakeUrlOpener opener;
+        opener.succeed = browserThere;
+        RunShellExecute(opener, "open", "https://play.example.com/", std::nullopt, std::nullopt, 1);
+        EXPECT_EQ(opener.opened, QStringList{"https://play.example.com/"});
+    }
+}
+
+TEST(MixedRandom, StaysInUnitRangeAndReseedsNeverRepeat) {
+    MixedRandom random;
+    double sum = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const float v = random.nextUniform();
+        ASSERT_GE(v, 0.f);
+        ASSERT_LT(v, 1.f);
+        sum += v;
+    }
+    EXPECT_NEAR(sum / 20000, 0.5, 0.02);
+
+    // Two reseeds back to back, within one tick of any clock.
+    auto run = [&] {
+        random.reseedFromClock();
+        std::vector<float> v;
+        for (int i = 0; i < 8; ++i) v.push_back(random.nextUniform());
+        return v;
+    };
+    const auto first = run();
+    const auto second = run();
+    EXPECT_NE(first, second);
+}
+
+TEST(PrimaryScreenMetrics, TwipsFromTheLogicalDpi) {
+    PrimaryScreenMetrics screen;
+    QScreen* s = QGuiApplication::primaryScreen();
+    ASSERT_NE(s, nullptr);
+    const float tpp = static_cast<float>(1440.0 / s->logicalDotsPerInchX());
+    EXPECT_FLOAT_EQ(screen.twipsPerPixelX(), tpp);
+    EXPECT_FLOAT_EQ(screen.widthTwips(), s->geometry().width() * tpp);
+    if (s->logicalDotsPerInchX() == 96) {
+        EXPECT_FLOAT_EQ(screen.twipsPerPixelX(), 15.f);
+    }
+}
+
+TEST(TwipsControl, KeepsTwipsAndPlacesAtTheNearestPixel) {
+    testing::FakeScreen screen;
+    QWidget w;
+    TwipsControl c(&w, 3300.75f, 165, 10455, 8790, screen);
+    EXPECT_FLOAT_EQ(c.left(), 3300.75f);
+    EXPECT_EQ(w.geometry(), QRect(220, 11, 697, 586));
+    c.setWidth(22.4);  // 1.49 px
+    EXPECT_EQ(w.width(), 1);
+    EXPECT_FLOAT_EQ(c.width(), 22.4f);
+}
+
+TEST(TwipsControl, RefusesBadValuesAndKeepsTheOldOne) {
+    testing::FakeScreen screen;
+    QWidget w;
+    TwipsControl c(&w, 10, 20, 300, 400, screen);
+    for (double bad : {-1.0, -0.5, std::nan(""), double(INFINITY), 1e12}) {
+        EXPECT_THROW(c.setWidth(bad), ControlRefused) << bad;
+        EXPECT_THROW(c.setHeight(bad), ControlRefused) << bad;
+    }
+    EXPECT_THROW(c.setLeft(std::nan("")), ControlRefused);
+    EXPECT_NO_THROW(c.setLeft(-300));  // a position may be negative
+    EXPECT_FLOAT_EQ(c.width(), 300.f);
+    EXPECT_FLOAT_EQ(c.height(), 400.f);
+    EXPECT_EQ(w.geometry(), QRect(-20, 1, 20, 27));
+}
+
+TEST(Fonts, OldFontNamesMapToMetricCompatibleOnes) {
+    installFontSubstitutions();
+    EXPECT_EQ(QFontInfo(QFont("MS Sans Serif")).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(QFont("Courier New")).family(), "Liberation Mono");
+    const QString small = QFontInfo(QFont("Small Fonts")).family();
+    EXPECT_TRUE(small.startsWith("DejaVu Sans") || small == "Liberation Sans") << small.toStdString();
+}
+
+TEST(QtSoundPlayer, MissingFilesStaySilentWithoutFailing) {
+    QtSoundPlayer player;
+    player.playAsync("no/such/file.wav");
+    player.playAsync("wavs\\missing.wav");
+    player.playAsync("");
+    SUCCEED();
+}
+
+TEST(ImmediateEnderDeathTest, EndsWithStatusZeroPrintingNothing) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            ImmediateEnder ender;
+            ender.endProgram();
+        },
+        ::testing::ExitedWithCode(0), "^$");
+}
+
+}  // namespace
+}  // namespace tutor

@@ -6,7 +6,7 @@ namespace tutor {
 
 namespace {
 
-constexpr std::array<const char*, 13> kRankOrder = {"2", "3", "4", "5", "6", "7", "8",
+constexpr std::array<const char*, 13> kRankOrder = {"2", "3",  "4", "5", "6", "7", "8",
                                                     "9", "10", "J", "Q", "K", "A"};
 
 // Highest first; tested in this order.
@@ -25,8 +25,8 @@ constexpr std::array<std::array<const char*, 5>, 10> kStraights = {{
 
 // Keyboard rows in order clubs, diamonds, spades, hearts.
 constexpr std::array<const char*, 4> kFlushTexts = {
-    "Best hand is a Club Flush (", "Best hand is a Diamond Flush (",
-    "Best hand is a Spade Flush (", "Best hand is a Hearts Flush ("};
+    "Best hand is a Club Flush (", "Best hand is a Diamond Flush (", "Best hand is a Spade Flush (",
+    "Best hand is a Hearts Flush ("};
 
 }  // namespace
 

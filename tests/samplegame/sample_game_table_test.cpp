@@ -1,0 +1,118 @@
+// The table's controls: their places, pictures, stacking and the link.
+#include <QColor>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "SampleGameFixture.h"
+
+namespace tutor::testing {
+namespace {
+
+using SampleGameTable = SampleGameTest;
+
+struct Placed {
+    const char* name;
+    QRect pixels;  // design twips at 15 twips a pixel, rounded
+};
+
+TEST_F(SampleGameTable, ControlsStandAtTheirDesignPlaces) {
+    const Placed controls[] = {
+        {"picDealer", {527, 272, 26, 23}},     {"picPocket_0", {146, 317, 41, 43}},
+        {"picPocket_3", {246, 77, 41, 43}},    {"picPocket_7", {463, 321, 41, 43}},
+        {"picFlop_0", {220, 187, 54, 72}},     {"picFlop_4", {431, 186, 54, 72}},
+        {"picShowDown1", {129, 111, 69, 72}},  {"picShowDown2", {434, 293, 68, 72}},
+        {"lblArray_1", {131, 239, 22, 16}},    {"lblArray_8", {327, 272, 20, 16}},
+        {"Picture1", {198, 395, 254, 119}},    {"txtComments", {7, 5, 238, 106}},
+        {"cmdNext", {294, 516, 70, 21}},       {"lblEnough", {168, 552, 323, 18}},
+    };
+    for (const Placed& c : controls) {
+        auto* w = panel->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.pixels) << c.name;
+    }
+    EXPECT_EQ(panel->findChild<QWidget*>("txtComments")->parentWidget()->objectName(), "Picture1");
+    for (int i = 0; i < 8; ++i) EXPECT_TRUE(label(("picPocket_" + std::to_string(i)).c_str()));
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(label(("lblArray_" + std::to_string(i)).c_str()));
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(label(("picFlop_" + std::to_string(i)).c_str()));
+}
+
+TEST_F(SampleGameTable, PicturesHaveTheirSizesAndCards) {
+    const std::pair<const char*, QSize> sizes[] = {
+        {"picDealer", {26, 23}},    {"picPocket_5", {39, 41}},    {"picFlop_2", {54, 72}},
+        {"picShowDown1", {67, 70}}, {"picShowDown2", {66, 70}},
+    };
+    for (const auto& [name, size] : sizes) EXPECT_EQ(label(name)->pixmap().size(), size) << name;
+
+    // Faces through the card library: the board Jc 5h 8s 6h 7h, then 4c Tc
+    // and Jh Jd; the hole cards are backs.
+    std::vector<int> faces;
+    int backs = 0;
+    for (const auto& d : fakes.cards.draws) {
+        if (d.mode == 0) faces.push_back(d.cardId);
+        if (d.mode == 1) ++backs;
+    }
+    EXPECT_EQ(faces, (std::vector<int>{40, 18, 31, 22, 26, 12, 36, 42, 41}));
+    EXPECT_EQ(backs, 2);
+}
+
+// White labels must stay readable: the table under each label is dark.
+TEST_F(SampleGameTable, TableIsDarkUnderTheWhiteLabels) {
+    start();
+    const QImage shot = panel->grab().toImage();
+    for (int i = 0; i <= 8; ++i) {
+        const QRect r = label(("lblArray_" + std::to_string(i)).c_str())->geometry();
+        double sum = 0;
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x < r.left() + 40; ++x, ++n)
+                sum += QColor(shot.pixel(x, y)).lightnessF();
+        EXPECT_LT(sum / n, 0.4) << "label " << i;
+    }
+}
+
+TEST_F(SampleGameTable, ShowdownHandsLieAboveTheHoleCards) {
+    start();
+    playTo(32);
+    const QPoint overSeat2 = label("picPocket_2")->geometry().center();
+    const QPoint overSeat7 = label("picPocket_7")->geometry().center();
+    EXPECT_EQ(panel->childAt(overSeat2), label("picShowDown1"));
+    EXPECT_EQ(panel->childAt(overSeat7), label("picShowDown2"));
+}
+
+// A caption never wraps or is cut: the label grows to the pot's longest.
+TEST_F(SampleGameTable, LabelsShowTheirWholeCaption) {
+    start();
+    playTo(32);
+    QLabel* pot = label("lblArray_8");
+    EXPECT_GE(pot->width(), pot->fontMetrics().horizontalAdvance("Pot  $10.50"));
+    playTo(6);  // a full game later, seat 4 reads "folded"
+    QLabel* seat4 = label("lblArray_4");
+    EXPECT_EQ(seat4->text(), "folded");
+    EXPECT_GE(seat4->width(), seat4->fontMetrics().horizontalAdvance("folded"));
+}
+
+TEST_F(SampleGameTable, LinkIsGreenBoldUnderlinedAndClickable) {
+    int clicks = 0;
+    QObject::connect(panel.get(), &SampleGamePanel::lblEnoughClicked, [&] { ++clicks; });
+    start();
+    playTo(34);
+    QLabel* link = label("lblEnough");
+    EXPECT_EQ(link->text(), "Enough poker school, Take me to a real game");
+    EXPECT_TRUE(link->font().bold());
+    EXPECT_TRUE(link->font().underline());
+    EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0xc0, 0));
+    EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_TRUE(link->toolTip().contains("$1000"));
+    EXPECT_TRUE(link->toolTip().contains("Silver Quill Poker"));
+    QTest::mouseClick(link, Qt::RightButton);
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace tutor::testing

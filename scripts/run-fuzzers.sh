@@ -11,7 +11,7 @@ for t in $targets; do
   name=$(basename "$t")
   corpus="$build/fuzz/corpus-$name"; mkdir -p "$corpus"
   echo "fuzzing $name for ${each}s"
-  if ! "$t" -max_total_time="$each" -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 \
+  if ! "$t" -max_total_time="$each" -timeout=10 -max_len=65536 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$build/fuzz/$name-" "$corpus" >"$build/fuzz/$name.log" 2>&1; then
     status=1; tail -n 40 "$build/fuzz/$name.log"
   else

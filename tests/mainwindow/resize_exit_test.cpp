@@ -1,0 +1,110 @@
+#include <cmath>
+
+#include <QCloseEvent>
+#include <QTimer>
+
+#include "MainWindowFixture.h"
+#include "mainwindow/mDefs.h"
+#include "samplegame/SampleGamePanel.h"
+
+namespace tutor::testing {
+namespace {
+
+struct Resize : MainWindowTest {
+    TwipsControl& web() { return *window.mainLayout().webBrowser1; }
+    TwipsControl& tree() { return *window.mainLayout().treeView1; }
+};
+
+TEST_F(Resize, FitsThePaneAndTheTreeToTheOuterSize) {
+    const float webLeft = web().left(), webTop = web().top();
+    window.fitToOuterSize(20000, 12000);
+    EXPECT_FLOAT_EQ(web().width(), 16385);
+    EXPECT_FLOAT_EQ(web().height(), 11150);
+    EXPECT_FLOAT_EQ(tree().height(), 11150);
+    EXPECT_FLOAT_EQ(tree().width(), 3015);
+    EXPECT_FLOAT_EQ(tree().left(), 135);
+    EXPECT_FLOAT_EQ(tree().top(), 165);
+    EXPECT_FLOAT_EQ(web().left(), webLeft);
+    EXPECT_FLOAT_EQ(web().top(), webTop);
+}
+
+TEST_F(Resize, ARealResizeUsesTheWindowsOuterSize) {
+    window.resize(1200, 800);
+    QApplication::processEvents();
+    const QSizeF outer = window.outerSizeTwips();
+    EXPECT_FLOAT_EQ(web().width(), static_cast<float>(outer.width()) - 3015 - 600);
+    EXPECT_FLOAT_EQ(web().height(), static_cast<float>(outer.height()) - 850);
+    EXPECT_FLOAT_EQ(tree().height(), web().height());
+    EXPECT_EQ(window.webBrowser1()->height(), static_cast<int>(std::lround(web().height() / 15)));
+}
+
+TEST_F(Resize, ARefusedStepIsSkippedAndTheRestStillRun) {
+    window.fitToOuterSize(20000, 12000);
+    // Narrower than the tree plus 600 twips: the width is refused.
+    window.fitToOuterSize(3000, 9000);
+    EXPECT_FLOAT_EQ(web().width(), 16385);
+    EXPECT_FLOAT_EQ(web().height(), 8150);
+    EXPECT_FLOAT_EQ(tree().height(), 8150);
+    // Too low as well: the tree takes the pane's height all the same.
+    window.fitToOuterSize(3000, 100);
+    EXPECT_FLOAT_EQ(web().height(), 8150);
+    EXPECT_FLOAT_EQ(tree().height(), 8150);
+    // Beyond any control: both refused, nothing lost.
+    window.fitToOuterSize(INFINITY, std::nanf(""));
+    EXPECT_FLOAT_EQ(web().width(), 16385);
+    EXPECT_FLOAT_EQ(web().height(), 8150);
+}
+
+using WaysOut = MainWindowTest;
+
+TEST_F(WaysOut, CloseRequestHandsOverToThePromotionWindow) {
+    ASSERT_FALSE(gAltPromo);
+    QStringList shownDuringPromotion;
+    // Whatever the promotion window does with the clock, close it a while
+    // in, as the user would.
+    fakes.events.at(fakes.clock.now + 5000, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) shownDuringPromotion << w->objectName();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName().startsWith("frmPromo")) w->close();
+    });
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_FALSE(shownDuringPromotion.contains("frmMain"));
+    EXPECT_FALSE(shownDuringPromotion.contains("frmPromoTwin"));
+    EXPECT_EQ(fakes.ender.endCount, 1);
+    EXPECT_TRUE(fakes.urls.opened.isEmpty());
+}
+
+TEST_F(WaysOut, CloseBeforeTheFlagIsArmedJustCloses) {
+    window.setShowPromoOnExit(false);
+    window.close();
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(fakes.ender.endCount, 0);
+}
+
+TEST_F(WaysOut, RealGameLinkOpensThePageAndEndsWithoutPromotion) {
+    fakes.urls.succeed = false;  // no browser: it ends all the same
+    emit window.picDemo()->lblEnoughClicked();
+    EXPECT_EQ(fakes.urls.opened, QStringList{playOnlineUrl});
+    EXPECT_FALSE(window.showPromoOnExit());
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_FALSE(window.isVisible());
+    // The promotion window would have ended the program a second time.
+    EXPECT_EQ(fakes.ender.endCount, 1);
+    EXPECT_FALSE(window.timer1()->isActive());
+}
+
+TEST_F(WaysOut, CloseRequestDuringTheLinksEventPassShowsNoPromotion) {
+    QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
+    const int passesBefore = fakes.events.passes;
+    window.lblEnough_Click();
+    EXPECT_EQ(fakes.events.passes, passesBefore + 1);
+    EXPECT_TRUE(window.isUnloaded());
+    EXPECT_EQ(fakes.ender.endCount, 1);
+    EXPECT_EQ(fakes.urls.opened.size(), 1);
+}
+
+}  // namespace
+}  // namespace tutor::testing

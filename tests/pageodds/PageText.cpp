@@ -96,17 +96,19 @@ std::vector<std::string> oddsFigures(const std::string& text) {
 }
 
 std::string section(const std::string& html, const std::string& headingStart) {
-    const std::regex heading("<h[1-6][^>]*>\\s*" + headingStart);
-    std::smatch m;
-    if (!std::regex_search(html, m, heading)) return {};
-    const std::size_t from = static_cast<std::size_t>(m.position(0));
-    static const std::regex anyHeading("<h[1-6][^>]*>");
-    std::smatch next;
-    const std::string rest = html.substr(from + m.length(0));
-    const std::size_t length = std::regex_search(rest, next, anyHeading)
-                                   ? m.length(0) + static_cast<std::size_t>(next.position(0))
-                                   : std::string::npos;
-    return visibleText(html.substr(from, length));
+    // The headings in document order; the section runs from the one whose
+    // text starts with headingStart (taken literally) to the next.
+    static const std::regex heading("<h[1-6][^>]*>([^<]*)");
+    std::vector<std::pair<std::size_t, std::string>> headings;
+    for (std::sregex_iterator m(html.begin(), html.end(), heading), e; m != e; ++m)
+        headings.emplace_back(static_cast<std::size_t>(m->position(0)), visibleText((*m)[1]));
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        if (headings[i].second.rfind(headingStart, 0) != 0) continue;
+        const std::size_t from = headings[i].first;
+        const std::size_t to = i + 1 < headings.size() ? headings[i + 1].first : html.size();
+        return visibleText(html.substr(from, to - from));
+    }
+    return {};
 }
 
 }  // namespace pagetext

@@ -85,7 +85,7 @@ TEST_F(PotPage, WorkedExamplesRecomputeToTheShownFigures) {
                             ratioToOne(potAfterBet, ex.bet)),
                   std::string::npos);
         EXPECT_NE(text.find("you must win " + percent(need)), std::string::npos);
-        EXPECT_NE(text.find(std::to_string(ex.outs) + " "), std::string::npos);
+        EXPECT_NE(text.find(std::to_string(ex.outs) + " outs"), std::string::npos);
         EXPECT_NE(text.find(percent(hit) + ", or " + odds(hit) + " against"), std::string::npos);
 
         // The verdict on the price alone; a short price may still be called

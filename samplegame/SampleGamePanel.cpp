@@ -132,17 +132,9 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
         pal.setColor(QPalette::WindowText, fromBgr(0x0000c000));
         lblEnough_->setPalette(pal);
     }
-    setBackground(lblEnough_, palette().color(QPalette::Base), QPalette::Window);
-    {
-        // The system window colour, not the panel's black.
-        QPalette pal = lblEnough_->palette();
-        pal.setColor(QPalette::Window, QPalette().color(QPalette::Base));
-        lblEnough_->setPalette(pal);
-    }
+    // On the system's base colour, not the panel's black.
+    setBackground(lblEnough_, QPalette().color(QPalette::Base), QPalette::Window);
     lblEnough_->setCursor(makePointingHandCursor());
-    lblEnough_->setToolTip(QStringLiteral("%1 at play.example.com: free $1000 play chips to "
-                                          "practise with")
-                               .arg(QString::fromLatin1(demo::kPokerRoom)));
     lblEnough_->installEventFilter(this);
     place(lblEnough_, 2520, 8280, 4845, 270);
     lblEnough_->hide();

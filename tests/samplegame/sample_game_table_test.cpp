@@ -106,8 +106,6 @@ TEST_F(SampleGameTable, LinkIsGreenBoldUnderlinedAndClickable) {
     EXPECT_TRUE(link->font().underline());
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0xc0, 0));
     EXPECT_EQ(link->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_TRUE(link->toolTip().contains("$1000"));
-    EXPECT_TRUE(link->toolTip().contains("Silver Quill Poker"));
     QTest::mouseClick(link, Qt::RightButton);
     EXPECT_EQ(clicks, 0);
     QTest::mouseClick(link, Qt::LeftButton);

@@ -1,14 +1,14 @@
 // Clicks that arrive while an animation waits: they run inside the wait,
 // and the interrupted step finishes afterwards.
-#include <random>
-#include <set>
-#include <string>
+#include "SampleGameFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest/QTest>
 
-#include "SampleGameFixture.h"
+#include <random>
+#include <set>
+#include <string>
 
 namespace tutor::testing {
 namespace {
@@ -38,14 +38,13 @@ TEST_F(SampleGameReentry, NextDuringEachWaitOfTheDeal) {
 
 struct NestedCase {
     const char* name;
-    int step;        // the animated step clicked into
-    int clicks;      // Next clicks inside its first wait
-    int stepAfter;   // demoStep afterwards
+    int step;       // the animated step clicked into
+    int clicks;     // Next clicks inside its first wait
+    int stepAfter;  // demoStep afterwards
     const char* table;
 };
 
-class SampleGameNested : public SampleGameTest,
-                         public ::testing::WithParamInterface<NestedCase> {};
+class SampleGameNested : public SampleGameTest, public ::testing::WithParamInterface<NestedCase> {};
 
 TEST_P(SampleGameNested, ClicksInsideTheFirstWait) {
     const NestedCase& c = GetParam();
@@ -93,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
 // changes it had left.
 struct ClicksInAWait {
     const char* name;
-    int step;              // the animated step clicked into
-    std::int64_t offset;   // ms after its click, inside one of its waits
+    int step;             // the animated step clicked into
+    std::int64_t offset;  // ms after its click, inside one of its waits
     int clicks;
     int stepAfter;
     std::string table;
@@ -128,9 +127,9 @@ INSTANTIATE_TEST_SUITE_P(
         // the seat that folded inside the wait included.
         ClicksInAWait{"dealBeforeTheBlinds", 3, 250, 3, 6,
                       "labels=0:0.25 1:0.50 2:50c 3:50c 4:folded" + kDealtTable},
-        ClicksInAWait{"dealAfterTheBlinds", 3, 750, 7, 10,
-                      "labels=0:50c 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c" +
-                          kDealtTable},
+        ClicksInAWait{
+            "dealAfterTheBlinds", 3, 750, 7, 10,
+            "labels=0:50c 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c" + kDealtTable},
         ClicksInAWait{"dealAfterTheSecondSeat", 3, 1300, 4, 7,
                       "labels=0:0.25 1:0.50 2:50c 3:50c 4:folded 5:folded" + kDealtTable},
         // In the last wait nothing is left to deal: the folds stand.
@@ -309,8 +308,9 @@ TEST_F(SampleGameReentry, RandomClicksDuringAnimations) {
     int ran = 0;
     std::set<std::string> texts;
     for (int step = 1; step <= 34; ++step) texts.insert(expectedComments(step));
-    const QStringList captions = {"50c", "0.25", "0.50", "chk", "folds", "folded", "$1", "$2",
-                                  "Pot", "Pot  $3.00", "Pot  $4.50", "Pot  $6.50", "Pot  $10.50"};
+    const QStringList captions = {"50c",        "0.25",       "0.50",       "chk", "folds",
+                                  "folded",     "$1",         "$2",         "Pot", "Pot  $3.00",
+                                  "Pot  $4.50", "Pot  $6.50", "Pot  $10.50"};
     start();
     constexpr int kClicks = 3000;
     int rounds = 0;

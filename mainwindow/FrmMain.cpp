@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
@@ -111,6 +112,10 @@ FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), service
     treeView1_->setFont(treeFont);
     treeView1_->setHeaderHidden(true);
     treeView1_->setColumnCount(1);
+    // A node text wider than the tree scrolls sideways instead of being cut
+    // short with an ellipsis.
+    treeView1_->header()->setStretchLastSection(false);
+    treeView1_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* lines = new TreeLinesStyle(QApplication::style()->name());
     lines->setParent(treeView1_);
     treeView1_->setStyle(lines);

@@ -29,32 +29,35 @@ std::vector<Step> buildScript() {
     };
     std::vector<Step> s(kSteps + 1);
     s[1] = tell(A::None,
-            " Here is a sample commented demonstration of an online low limit 50c/$1 Texas "
-            "Hold'em Poker game" +
-                CRLF + " (click next  to continue)");
-    s[2] = tell(A::None,
-            " A new game starts with the clockwise rotation of the dealer position (button) The "
-            "blinds (mandatory bets) are posted by the 2 players next to the dealer, and each "
-            "player is dealt 2 cards" +
-                CRLF + "  (click next to continue)");
-    s[3] = tell(A::DealNewHand,
-            " After the cards are dealt, a round of betting follows. The blinds have each already "
-            "posted a bet, so the first person to act is the player immediately next to the big "
-            "blind (mackarelli). The action proceeds clockwise until every player either (a) "
-            "Calls the big blind amount (or any amount equal to any raises) (b) Raises or (c) "
-            "Folds ");
+                " Here is a sample commented demonstration of an online low limit 50c/$1 Texas "
+                "Hold'em Poker game" +
+                    CRLF + " (click next  to continue)");
+    s[2] =
+        tell(A::None,
+             " A new game starts with the clockwise rotation of the dealer position (button) The "
+             "blinds (mandatory bets) are posted by the 2 players next to the dealer, and each "
+             "player is dealt 2 cards" +
+                 CRLF + "  (click next to continue)");
+    s[3] =
+        tell(A::DealNewHand,
+             " After the cards are dealt, a round of betting follows. The blinds have each already "
+             "posted a bet, so the first person to act is the player immediately next to the big "
+             "blind (mackarelli). The action proceeds clockwise until every player either (a) "
+             "Calls the big blind amount (or any amount equal to any raises) (b) Raises or (c) "
+             "Folds ");
     s[4] = act(says(" mackarelli calls"), 2, "50c");
     s[5] = act(says(" whaland calls"), 3, "50c");
     s[6] = act(says(" McCoddy folds"), 4, "folded", true);
     s[7] = act(says(" flounders folds"), 5, "folded", true);
     s[8] = act(says(" tunasia calls"), 6, "50c");
     s[9] = act(says(" sharky calls"), 7, "50c");
-    s[10] = act(
-             "Jonah who posted the small blind has the option to call and make it a full bet or "
-             "fold. Bassinger who posted the big blind has the option to raise or just check if "
-             "there were no raises by anyone else. Jonah calls and Bassinger checks.",
-             0, "50c");
-    s[11] = tell(A::ShowFlop,
+    s[10] =
+        act("Jonah who posted the small blind has the option to call and make it a full bet or "
+            "fold. Bassinger who posted the big blind has the option to raise or just check if "
+            "there were no raises by anyone else. Jonah calls and Bassinger checks.",
+            0, "50c");
+    s[11] =
+        tell(A::ShowFlop,
              " We have a flop and a new round of betting starts. This time there are no mandatory "
              "blind bets and the first person to act is the small blind (Jonah).  At this stage "
              "the options are (a) Check (b) Bet or (c) Fold. If someone does make a bet, then "
@@ -68,7 +71,8 @@ std::vector<Step> buildScript() {
     s[18] = act(says("Jonah folds"), 0, "folds", true);
     s[19] = act(says("bassinger folds"), 1, "folds", true);
     s[20] = act(says("mackarelli calls"), 2, "50c");
-    s[21] = tell(A::ShowTurn,
+    s[21] =
+        tell(A::ShowTurn,
              std::string("The fourth card on the board is the 'turn' or sometimes called '4th "
                          "street'. ") +
                  "Another betting round starts with the minimum bets and raises now increased to "
@@ -83,28 +87,27 @@ std::vector<Step> buildScript() {
                  "without risking too many for your chips.  Low limit games of 25c and 50c are "
                  "very popular online ");
     s[22] = act(says("mackarelli checks"), 2, "chk");
-    s[23] = act(
-             says("whaland checks (probably was bluffing on the flop or has a weak underpair)"), 3,
-             "chk");
+    s[23] = act(says("whaland checks (probably was bluffing on the flop or has a weak underpair)"),
+                3, "chk");
     s[24] = act(says("sharky bets"), 7, "$1");
     s[25] = act(says("mackarelli calls"), 2, "$1");
     s[26] = act(says("whaland folds"), 3, "folds", true);
     s[27] = tell(A::ShowRiver,
-             "The fifth and final community card on the board is the 'river'. Another betting "
-             "round starts with the minimum bet at $1");
+                 "The fifth and final community card on the board is the 'river'. Another betting "
+                 "round starts with the minimum bet at $1");
     s[28] = act(says("mackarelli checks"), 2, "chk");
     s[29] = act(says("sharky bets"), 7, "$1");
     s[30] = act(says("mackarelli raises"), 2, "$2");
-    s[31] = act(
-             "sharky calls - sharky (JJ) has a strong hand and would normally reraise,  but with 4 "
-             "to a straight showing on the board, he knows better ",
-             7, "$2");
+    s[31] =
+        act("sharky calls - sharky (JJ) has a strong hand and would normally reraise,  but with 4 "
+            "to a straight showing on the board, he knows better ",
+            7, "$2");
     s[32] = tell(A::ShowShowdown, says("Showdown: mackarelli wins with a straight"));
     s[33] = tell(A::None, "Summary of the action..");
     s[34] = tell(A::None, "Ready to play poker online ? " + CRLF + kPokerRoom + " has free games," +
-                          CRLF + "free $1000 practice play chips " + CRLF +
-                          " and a free lunch buffet (ok ok :-) no free lunch buffet but its a "
-                          "great place to play poker. Click the link below and check em out ");
+                              CRLF + "free $1000 practice play chips " + CRLF +
+                              " and a free lunch buffet (ok ok :-) no free lunch buffet but its a "
+                              "great place to play poker. Click the link below and check em out ");
     return s;
 }
 

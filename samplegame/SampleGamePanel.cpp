@@ -73,14 +73,14 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
         picFlop_[i] = makePicture(QStringLiteral("picFlop_%1").arg(i), pictures_.board[i],
                                   flopLeft[i], flopTop[i], 810, 1080);
 
-    picShowDown1_ = makePicture(QStringLiteral("picShowDown1"), pictures_.showdown1, 1935, 1665,
-                                1035, 1080);
-    picShowDown2_ = makePicture(QStringLiteral("picShowDown2"), pictures_.showdown2, 6510, 4395,
-                                1020, 1080);
+    picShowDown1_ =
+        makePicture(QStringLiteral("picShowDown1"), pictures_.showdown1, 1935, 1665, 1035, 1080);
+    picShowDown2_ =
+        makePicture(QStringLiteral("picShowDown2"), pictures_.showdown2, 6510, 4395, 1020, 1080);
 
     for (int i = 0; i <= demo::kSeats; ++i) {
-        auto* label = new QLabel(i == demo::kPotLabel ? QStringLiteral("Pot") : QStringLiteral("50c"),
-                                 this);
+        auto* label =
+            new QLabel(i == demo::kPotLabel ? QStringLiteral("Pot") : QStringLiteral("50c"), this);
         label->setObjectName(QStringLiteral("lblArray_%1").arg(i));
         label->setFont(sansSerif());
         QPalette pal = label->palette();
@@ -132,17 +132,9 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
         pal.setColor(QPalette::WindowText, fromBgr(0x0000c000));
         lblEnough_->setPalette(pal);
     }
-    setBackground(lblEnough_, palette().color(QPalette::Base), QPalette::Window);
-    {
-        // The system window colour, not the panel's black.
-        QPalette pal = lblEnough_->palette();
-        pal.setColor(QPalette::Window, QPalette().color(QPalette::Base));
-        lblEnough_->setPalette(pal);
-    }
+    // On the system's base colour, not the panel's black.
+    setBackground(lblEnough_, QPalette().color(QPalette::Base), QPalette::Window);
     lblEnough_->setCursor(makePointingHandCursor());
-    lblEnough_->setToolTip(QStringLiteral("%1 at play.example.com: free $1000 play chips to "
-                                          "practise with")
-                               .arg(QString::fromLatin1(demo::kPokerRoom)));
     lblEnough_->installEventFilter(this);
     place(lblEnough_, 2520, 8280, 4845, 270);
     lblEnough_->hide();
@@ -198,15 +190,20 @@ void SampleGamePanel::setCommentsText(const QString& text) {
     txtComments_->setPlainText(QString(text).replace(kCrLf, QStringLiteral("\n")));
 }
 
-float SampleGamePanel::dealerLeft() const { return dealerPlace_->left(); }
-float SampleGamePanel::dealerTop() const { return dealerPlace_->top(); }
+float SampleGamePanel::dealerLeft() const {
+    return dealerPlace_->left();
+}
+float SampleGamePanel::dealerTop() const {
+    return dealerPlace_->top();
+}
 
 void SampleGamePanel::setLabelCaption(int index, const QString& caption) {
     QLabel* label = lblArray_[index];
     label->setText(caption);
     // The label grows to show its whole caption on one line.
-    const float textTwips = static_cast<float>(label->fontMetrics().horizontalAdvance(caption) + 2) *
-                            services_.screen.twipsPerPixelX();
+    const float textTwips =
+        static_cast<float>(label->fontMetrics().horizontalAdvance(caption) + 2) *
+        services_.screen.twipsPerPixelX();
     lblPlace_[index]->setWidth(std::max(lblDesignWidth_[index], textTwips));
 }
 
@@ -273,12 +270,18 @@ void SampleGamePanel::writeSummary() {
 
 bool SampleGamePanel::runAnimation(demo::Animation animation) {
     switch (animation) {
-        case demo::Animation::None: return true;
-        case demo::Animation::DealNewHand: return dealNewHand();
-        case demo::Animation::ShowFlop: return showFlop();
-        case demo::Animation::ShowTurn: return showTurn();
-        case demo::Animation::ShowRiver: return showRiver();
-        case demo::Animation::ShowShowdown: return showShowdown();
+        case demo::Animation::None:
+            return true;
+        case demo::Animation::DealNewHand:
+            return dealNewHand();
+        case demo::Animation::ShowFlop:
+            return showFlop();
+        case demo::Animation::ShowTurn:
+            return showTurn();
+        case demo::Animation::ShowRiver:
+            return showRiver();
+        case demo::Animation::ShowShowdown:
+            return showShowdown();
     }
     return true;
 }

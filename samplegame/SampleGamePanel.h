@@ -24,7 +24,7 @@ namespace tutor {
 // which plays the scripted hand one step per click.
 class SampleGamePanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SampleGamePanel(Services& services, QWidget* parent = nullptr);
     ~SampleGamePanel() override;
 
@@ -44,15 +44,15 @@ public:
     float dealerLeft() const;
     float dealerTop() const;
 
-signals:
+  signals:
     // A click on the real-game link lblEnough; the main window handles it.
     void lblEnoughClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Each animation returns false when the panel went away during a wait.
     bool dealNewHand();
     bool showFlop();

@@ -28,8 +28,15 @@ constexpr double kRail = 16;
 // Name plate centres, seats 0 to 7 clockwise from the lower left, then the
 // empty ninth plate at the bottom centre.
 const std::array<QPointF, 9> kPlates = {{
-    {125, 395}, {42, 250}, {85, 105}, {262, 32}, {400, 30},
-    {565, 100}, {603, 250}, {525, 400}, {325, 432},
+    {125, 395},
+    {42, 250},
+    {85, 105},
+    {262, 32},
+    {400, 30},
+    {565, 100},
+    {603, 250},
+    {525, 400},
+    {325, 432},
 }};
 constexpr double kPlateWidth = 78, kPlateHeight = 34;
 
@@ -222,11 +229,11 @@ QCursor makePointingHandCursor() {
     p.setRenderHint(QPainter::Antialiasing);
     // A hand with the index finger raised; the hot spot is its tip.
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(10, 2, 6, 18), 3, 3);    // index finger
-    hand.addRoundedRect(QRectF(15.5, 11, 5, 11), 2.5, 2.5);  // middle
-    hand.addRoundedRect(QRectF(20, 12.5, 5, 10), 2.5, 2.5);  // ring
-    hand.addRoundedRect(QRectF(24.5, 14, 4.5, 9), 2.2, 2.2); // little
-    hand.addRoundedRect(QRectF(10, 16, 19, 13), 5, 5);   // palm
+    hand.addRoundedRect(QRectF(10, 2, 6, 18), 3, 3);          // index finger
+    hand.addRoundedRect(QRectF(15.5, 11, 5, 11), 2.5, 2.5);   // middle
+    hand.addRoundedRect(QRectF(20, 12.5, 5, 10), 2.5, 2.5);   // ring
+    hand.addRoundedRect(QRectF(24.5, 14, 4.5, 9), 2.2, 2.2);  // little
+    hand.addRoundedRect(QRectF(10, 16, 19, 13), 5, 5);        // palm
     QPainterPath thumb;
     thumb.moveTo(11, 25);
     thumb.lineTo(4, 17);

@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
     tutor::SampleGamePanel panel(real.services());
     panel.show();
     QApplication::processEvents();
-    std::printf("panel built and shown: %.1f ms wall, %.1f ms cpu\n",
-                (wallSeconds() - wall0) * 1e3, (cpuSeconds() - cpu0) * 1e3);
+    std::printf("panel built and shown: %.1f ms wall, %.1f ms cpu\n", (wallSeconds() - wall0) * 1e3,
+                (cpuSeconds() - cpu0) * 1e3);
     auto* next = panel.findChild<QPushButton*>("cmdNext");
 
     if (!shots.isEmpty()) {

@@ -6,6 +6,8 @@
 #include <QtTest/QTest>
 
 #include "MainWindowFixture.h"
+#include "lessons/LessonPanel.h"
+#include "platform/ShortDelay.h"
 #include "samplegame/SampleGamePanel.h"
 
 namespace tutor::testing {
@@ -65,9 +67,14 @@ struct NodeClick : MainWindowTest, ::testing::WithParamInterface<NodeCase> {
 };
 
 // Each node from each of the three panes, so a page node is seen hiding
-// both panels and a panel node hiding the page pane.
+// both panels and a panel node hiding the page pane. A question of 1B waits
+// for its answer all the while: navigating never ends a lesson variant.
 TEST_P(NodeClick, LeavesItsPaneAloneVisibleWithItsPage) {
     const NodeCase& c = GetParam();
+    window.TreeView1_NodeClick("Poker Hand Names");
+    window.picQuiz()->cmdStart1B_Click();
+    const LessonState& lesson = window.picQuiz()->state();
+    ASSERT_TRUE(lesson.mode1B && lesson.awaitingAnswer);
     for (const char* before : {"Intro", "Sample Poker Game", "Poker Hand Names"}) {
         SCOPED_TRACE(before);
         window.TreeView1_NodeClick(before);
@@ -82,6 +89,10 @@ TEST_P(NodeClick, LeavesItsPaneAloneVisibleWithItsPage) {
         if (c.pane != QString("demo")) {
             EXPECT_EQ(window.picDemo()->demoStep(), 7);
         }
+        EXPECT_TRUE(lesson.mode1B);
+        EXPECT_FALSE(lesson.mode1A || lesson.mode2A || lesson.mode2B || lesson.mode3A ||
+                     lesson.mode3B || lesson.mode4);
+        EXPECT_TRUE(lesson.awaitingAnswer);
     }
 }
 
@@ -98,6 +109,16 @@ TEST_F(MainWindowTest, TextsMatchExactlyOrNothingHappens) {
         window.TreeView1_NodeClick(text);
         EXPECT_EQ(visiblePanes(), "demo") << text;
     }
+}
+
+// A wait pumps events, so a tree click lands in the middle of it and runs to
+// its end there.
+TEST_F(MainWindowTest, ATreeClickDuringAWaitSwitchesThePanesInsideIt) {
+    QMetaObject::invokeMethod(
+        &window, [&] { window.TreeView1_NodeClick("Sample Poker Game"); }, Qt::QueuedConnection);
+    const std::int32_t delay = 300;
+    shortDelay(delay, fakes.services);
+    EXPECT_EQ(visiblePanes(), "demo");
 }
 
 TEST_F(MainWindowTest, AMouseClickOnANodeRunsItsAction) {

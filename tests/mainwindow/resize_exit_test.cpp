@@ -1,9 +1,11 @@
 #include <cmath>
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "lessons/LessonPanel.h"
 #include "mainwindow/mDefs.h"
 #include "samplegame/SampleGamePanel.h"
 
@@ -53,6 +55,32 @@ TEST_F(Resize, ARefusedStepIsSkippedAndTheRestStillRun) {
     window.fitToOuterSize(INFINITY, std::nanf(""));
     EXPECT_FLOAT_EQ(web().width(), 16385);
     EXPECT_FLOAT_EQ(web().height(), 8150);
+}
+
+TEST_F(Resize, ANarrowWindowKeepsThePaneWidthAndFollowsInHeight) {
+    const float webWidth = web().width();
+    window.resize(150, 500);  // 2250 twips and a frame: narrower than 3015 + 600
+    QApplication::processEvents();
+    const QSizeF outer = window.outerSizeTwips();
+    ASSERT_LT(outer.width(), 3615);
+    EXPECT_FLOAT_EQ(web().width(), webWidth);
+    EXPECT_FLOAT_EQ(web().height(), static_cast<float>(outer.height()) - 850);
+    EXPECT_FLOAT_EQ(tree().height(), web().height());
+}
+
+// initKeys disables the keys of a lesson in progress; it must run last even
+// when every step before it was refused.
+TEST_F(Resize, TheLessonAreaIsLaidOutAgainWhateverWasRefused) {
+    window.TreeView1_NodeClick("Poker Hand Names");
+    window.picQuiz()->cmdStart1A_Click();
+    auto* key = window.findChild<QPushButton*>("cmdKey_0");
+    ASSERT_NE(key, nullptr);
+    ASSERT_TRUE(key->isEnabled());
+    const float width = web().width(), height = web().height();
+    window.fitToOuterSize(INFINITY, std::nanf(""));
+    EXPECT_FLOAT_EQ(web().width(), width);
+    EXPECT_FLOAT_EQ(web().height(), height);
+    EXPECT_FALSE(key->isEnabled());
 }
 
 using WaysOut = MainWindowTest;

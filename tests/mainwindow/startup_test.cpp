@@ -1,3 +1,10 @@
+#include <algorithm>
+#include <cstdlib>
+
+#include <QDir>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -5,6 +12,7 @@
 #include "lessons/LessonPanel.h"
 #include "mainwindow/LessonTree.h"
 #include "mainwindow/mDefs.h"
+#include "samplegame/SampleGamePanel.h"
 
 namespace tutor::testing {
 namespace {
@@ -26,6 +34,47 @@ TEST_F(StartUp, ShowsTheIntroPageAloneWithTheTreeReady) {
     EXPECT_EQ(window.cHeight(), 96);
     EXPECT_EQ(window.preflopList().count(), 169u);
     EXPECT_TRUE(fakes.messages.shown.isEmpty());
+}
+
+// What the lessons, the sample game and the ways out find when the user
+// first gets the window.
+TEST_F(StartUp, SharedStateIsReadyAndNoLessonIsActive) {
+    const LessonState& s = window.picQuiz()->state();
+    for (bool mode : {s.mode1A, s.mode1B, s.mode2A, s.mode2B, s.mode3A, s.mode3B, s.mode4})
+        EXPECT_FALSE(mode);
+    EXPECT_FALSE(s.awaitingAnswer);
+    EXPECT_TRUE(s.blinkMessage);  // initKeys sets it
+    EXPECT_EQ(s.cardsPicked, 0);
+    EXPECT_EQ(s.cWidth, 71);
+    EXPECT_EQ(s.cHeight, 96);
+    EXPECT_EQ(window.picDemo()->demoStep(), 0);
+    EXPECT_TRUE(window.showPromoOnExit());
+    EXPECT_FALSE(gAltPromo);
+    EXPECT_EQ(QDir::currentPath(), QDir(fakes.services.programFolder).absolutePath());
+}
+
+// The resize the window system sends with the first show has fitted the page
+// pane and the tree to the window's outer size.
+TEST_F(StartUp, FirstShowFitsThePanesToTheWindow) {
+    const QSizeF outer = window.outerSizeTwips();
+    const MainLayout& layout = window.mainLayout();
+    EXPECT_FLOAT_EQ(layout.webBrowser1->width(), static_cast<float>(outer.width()) - 3015 - 600);
+    EXPECT_FLOAT_EQ(layout.webBrowser1->height(), static_cast<float>(outer.height()) - 850);
+    EXPECT_FLOAT_EQ(layout.treeView1->height(), layout.webBrowser1->height());
+    // initKeys puts the pane level with the tree, a twentieth of the tree's
+    // width to its right.
+    EXPECT_FLOAT_EQ(layout.webBrowser1->left(), 3015 + 135 + 3015 * 0.05);
+    EXPECT_FLOAT_EQ(layout.webBrowser1->top(), 165);
+}
+
+TEST_F(StartUp, WindowIsCentredOnTheScreen) {
+    const QRect screen = window.screen()->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y();
+    // Within the frame's own thickness of the exact centre.
+    const QPoint off = frame.center() - screen.center();
+    EXPECT_LE(std::abs(off.x()), 4);
+    EXPECT_LE(std::abs(off.y()), 4);
 }
 
 TEST_F(StartUp, WindowDesign) {
@@ -77,6 +126,24 @@ TEST_F(StartUp, TreeHoldsTheNodeTableWithBoldExpandedChapters) {
     }
     EXPECT_EQ(tree->topLevelItem(5)->text(0), "Play Poker Online");
     EXPECT_EQ(tree->topLevelItem(5)->childCount(), 9);
+}
+
+// A node text wider than the tree is reached by scrolling, not cut short
+// ("Online Poker cheating conce...").
+TEST_F(StartUp, LongNodeTextsScrollInsteadOfBeingCut) {
+    QTreeWidget* tree = window.treeView1();
+    QApplication::processEvents();
+    int widest = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        const QRect rect = tree->visualItemRect(*it);
+        const QFont font = (*it)->font(0).resolve(tree->font());
+        const int needed = rect.left() + QFontMetrics(font).horizontalAdvance((*it)->text(0));
+        EXPECT_GE(rect.right() + 1, needed) << (*it)->text(0).toStdString();
+        widest = std::max(widest, needed);
+    }
+    if (widest > tree->viewport()->width()) {
+        EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    }
 }
 
 TEST_F(StartUp, SelectingFromCodeRunsNoClickAction) {

@@ -1,10 +1,12 @@
 #include <climits>
+#include <cstdlib>
 #include <set>
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include "platform/CardRenderer.h"
 #include "platform/RealSeams.h"
@@ -87,6 +89,49 @@ TEST(CardRenderer, ScaledPainterGetsAPictureRenderedAtItsPixelSize) {
     // face rendered at that size pixel for pixel.
     EXPECT_EQ(big, imageOf(CardRenderer::face(10, QSize(142, 192))));
     EXPECT_EQ(small, imageOf(CardRenderer::face(10)));
+}
+
+// Mean difference per channel of two pictures of one size, 0 to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue());
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// The card as it would look on a white widget.
+QImage onWhite(const QPixmap& card, QSize size) {
+    QImage img(size, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRect(QPoint(0, 0), size), card);
+    return img;
+}
+
+// A widget on this screen (device-pixel ratio 2) paints a card from a
+// picture of twice its logical size, not a blown-up 71 x 96 one.
+TEST(CardRenderer, SharpOnAHighDensityScreen) {
+    class CardWidget : public QWidget {
+    protected:
+        void paintEvent(QPaintEvent*) override {
+            QPainter p(this);
+            p.fillRect(rect(), Qt::white);
+            RenderedCards cards;
+            cards.cdtDraw(p, 0, 0, 29, 0, 0x00FFFFFF);
+        }
+    } widget;
+    widget.resize(71, 96);
+    ASSERT_EQ(widget.devicePixelRatioF(), 2.0) << "run on the screen of screen-hidpi.json";
+    const QImage shot = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shot.size(), QSize(142, 192));
+    const double toSharp = meanDifference(shot, onWhite(CardRenderer::face(29, QSize(142, 192)), shot.size()));
+    const double toBlownUp = meanDifference(shot, onWhite(CardRenderer::face(29), shot.size()));
+    EXPECT_LT(toSharp * 4, toBlownUp) << toSharp << " " << toBlownUp;
 }
 
 TEST(CardRenderer, CdtDrawPlacesTheCardAndReportsPlaceholders) {

@@ -82,6 +82,18 @@ TEST_F(RealWait, NestedWaitsUnwindInnerFirst) {
     EXPECT_EQ(order, (std::vector<std::string>{"inner", "outer"}));
 }
 
+// The pump is asleep until the old deadline when the delay shrinks; the
+// handler that shrank it wakes the loop, and the wait ends at the new one.
+TEST_F(RealWait, ADelayShortenedDuringTheWaitEndsItEarly) {
+    std::int32_t delay = 5000;
+    QTimer::singleShot(10, [&] { delay = 40; });
+    const std::int64_t start = clock.nowMs();
+    shortDelay(delay, clock, pump);
+    const std::int64_t waited = clock.nowMs() - start;
+    EXPECT_GE(waited, 40);
+    EXPECT_LT(waited, 5000);
+}
+
 TEST_F(RealWait, ADeadlinePassedAlreadyDoesNotBlock) {
     // Would hang here for good if the pump blocked without a wake-up.
     bool posted = false;

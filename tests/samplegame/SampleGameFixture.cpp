@@ -15,7 +15,9 @@ void SampleGameTest::start() {
     panel->resetDemo();
 }
 
-void SampleGameTest::clickNext() { nextButton()->click(); }
+void SampleGameTest::clickNext() {
+    nextButton()->click();
+}
 
 void SampleGameTest::playTo(int step) {
     for (int guard = 0; panel->demoStep() != step && guard < 40; ++guard) clickNext();
@@ -53,7 +55,8 @@ std::string SampleGameTest::table() const {
     out << " | board=";
     for (int i = 0; i < 5; ++i)
         if (shown(QStringLiteral("picFlop_%1").arg(i))) out << i;
-    out << " | showdown=" << (shown("picShowDown1") ? "1" : "") << (shown("picShowDown2") ? "2" : "");
+    out << " | showdown=" << (shown("picShowDown1") ? "1" : "")
+        << (shown("picShowDown2") ? "2" : "");
     out << " | dealer=" << panel->dealerLeft() << ',' << panel->dealerTop();
     out << " | button=" << nextButton()->text().toStdString();
     out << " | link=" << (shown("lblEnough") ? 1 : 0);
@@ -118,12 +121,18 @@ std::string expectedComments(int step) {
                    "next to the big blind (mackarelli). The action proceeds clockwise until every "
                    "player either (a) Calls the big blind amount (or any amount equal to any "
                    "raises) (b) Raises or (c) Folds ";
-        case 4: return CRLF + " mackarelli calls";
-        case 5: return CRLF + " whaland calls";
-        case 6: return CRLF + " McCoddy folds";
-        case 7: return CRLF + " flounders folds";
-        case 8: return CRLF + " tunasia calls";
-        case 9: return CRLF + " sharky calls";
+        case 4:
+            return CRLF + " mackarelli calls";
+        case 5:
+            return CRLF + " whaland calls";
+        case 6:
+            return CRLF + " McCoddy folds";
+        case 7:
+            return CRLF + " flounders folds";
+        case 8:
+            return CRLF + " tunasia calls";
+        case 9:
+            return CRLF + " sharky calls";
         case 10:
             return "Jonah who posted the small blind has the option to call and make it a full "
                    "bet or fold. Bassinger who posted the big blind has the option to raise or "
@@ -135,15 +144,24 @@ std::string expectedComments(int step) {
                    "At this stage the options are (a) Check (b) Bet or (c) Fold. If someone does "
                    "make a bet, then everyone else will have to call (or raise) to stay in the "
                    "hand";
-        case 12: return CRLF + "Jonah checks";
-        case 13: return CRLF + "bassinger checks";
-        case 14: return CRLF + "mackarelli checks";
-        case 15: return CRLF + "whaland bets";
-        case 16: return CRLF + "tunasia folds";
-        case 17: return CRLF + "sharky calls";
-        case 18: return CRLF + "Jonah folds";
-        case 19: return CRLF + "bassinger folds";
-        case 20: return CRLF + "mackarelli calls";
+        case 12:
+            return CRLF + "Jonah checks";
+        case 13:
+            return CRLF + "bassinger checks";
+        case 14:
+            return CRLF + "mackarelli checks";
+        case 15:
+            return CRLF + "whaland bets";
+        case 16:
+            return CRLF + "tunasia folds";
+        case 17:
+            return CRLF + "sharky calls";
+        case 18:
+            return CRLF + "Jonah folds";
+        case 19:
+            return CRLF + "bassinger folds";
+        case 20:
+            return CRLF + "mackarelli calls";
         case 21:
             return "The fourth card on the board is the 'turn' or sometimes called '4th street'. "
                    "Another betting round starts with the minimum bets and raises now increased "
@@ -157,24 +175,33 @@ std::string expectedComments(int step) {
                    "and if you are at a full table, with alot of action, you can win some nice "
                    "pots without risking too many for your chips.  Low limit games of 25c and 50c "
                    "are very popular online ";
-        case 22: return CRLF + "mackarelli checks";
+        case 22:
+            return CRLF + "mackarelli checks";
         case 23:
             return CRLF +
                    "whaland checks (probably was bluffing on the flop or has a weak underpair)";
-        case 24: return CRLF + "sharky bets";
-        case 25: return CRLF + "mackarelli calls";
-        case 26: return CRLF + "whaland folds";
+        case 24:
+            return CRLF + "sharky bets";
+        case 25:
+            return CRLF + "mackarelli calls";
+        case 26:
+            return CRLF + "whaland folds";
         case 27:
             return "The fifth and final community card on the board is the 'river'. Another "
                    "betting round starts with the minimum bet at $1";
-        case 28: return CRLF + "mackarelli checks";
-        case 29: return CRLF + "sharky bets";
-        case 30: return CRLF + "mackarelli raises";
+        case 28:
+            return CRLF + "mackarelli checks";
+        case 29:
+            return CRLF + "sharky bets";
+        case 30:
+            return CRLF + "mackarelli raises";
         case 31:
             return "sharky calls - sharky (JJ) has a strong hand and would normally reraise,  "
                    "but with 4 to a straight showing on the board, he knows better ";
-        case 32: return CRLF + "Showdown: mackarelli wins with a straight";
-        case 33: return summary();
+        case 32:
+            return CRLF + "Showdown: mackarelli wins with a straight";
+        case 33:
+            return summary();
         case 34:
             return "Ready to play poker online ? " + CRLF + "Silver Quill Poker has free games," +
                    CRLF + "free $1000 practice play chips " + CRLF +

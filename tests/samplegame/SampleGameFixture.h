@@ -18,7 +18,7 @@ namespace tutor::testing {
 //    showdown=12 | dealer=6605,5380 | button=Next | link=0"
 // listing only what is shown (labels with their captions).
 class SampleGameTest : public ::testing::Test {
-protected:
+  protected:
     SampleGameTest();
 
     // What a click on the "Sample Poker Game" node does.

@@ -1,11 +1,11 @@
 // The scripted game as the user walks through it: the table, the commentary
 // and the waits after every step, for a first game and for its replay.
+#include "SampleGameFixture.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
-
-#include "SampleGameFixture.h"
 
 namespace tutor::testing {
 namespace {
@@ -36,26 +36,25 @@ const Row kGame[] = {
     {7, "0:0.25 1:0.50 2:50c 3:50c 4:folded 5:folded", "012367", "", "", kDealt, "Next", 0, 0},
     {8, "0:0.25 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c", "012367", "", "", kDealt, "Next", 0,
      0},
-    {9, "0:0.25 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c", "012367", "", "", kDealt,
-     "Next", 0, 0},
+    {9, "0:0.25 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c", "012367", "", "", kDealt, "Next",
+     0, 0},
     // The big blind's check is told only in the commentary: seat 1 keeps "0.50".
-    {10, "0:50c 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c", "012367", "", "", kDealt,
-     "Next", 0, 0},
+    {10, "0:50c 1:0.50 2:50c 3:50c 4:folded 5:folded 6:50c 7:50c", "012367", "", "", kDealt, "Next",
+     0, 0},
     {11, "8:Pot  $3.00", "012367", "012", "", kDealt, "Next", 0, 3},
     {12, "0:chk 8:Pot  $3.00", "012367", "012", "", kDealt, "Next", 0, 0},
     {13, "0:chk 1:chk 8:Pot  $3.00", "012367", "012", "", kDealt, "Next", 0, 0},
     {14, "0:chk 1:chk 2:chk 8:Pot  $3.00", "012367", "012", "", kDealt, "Next", 0, 0},
     {15, "0:chk 1:chk 2:chk 3:50c 8:Pot  $3.00", "012367", "012", "", kDealt, "Next", 0, 0},
-    {16, "0:chk 1:chk 2:chk 3:50c 6:folds 8:Pot  $3.00", "01237", "012", "", kDealt, "Next", 0,
-     0},
+    {16, "0:chk 1:chk 2:chk 3:50c 6:folds 8:Pot  $3.00", "01237", "012", "", kDealt, "Next", 0, 0},
     {17, "0:chk 1:chk 2:chk 3:50c 6:folds 7:50c 8:Pot  $3.00", "01237", "012", "", kDealt, "Next",
      0, 0},
-    {18, "0:folds 1:chk 2:chk 3:50c 6:folds 7:50c 8:Pot  $3.00", "1237", "012", "", kDealt,
-     "Next", 0, 0},
-    {19, "0:folds 1:folds 2:chk 3:50c 6:folds 7:50c 8:Pot  $3.00", "237", "012", "", kDealt,
-     "Next", 0, 0},
-    {20, "0:folds 1:folds 2:50c 3:50c 6:folds 7:50c 8:Pot  $3.00", "237", "012", "", kDealt,
-     "Next", 0, 0},
+    {18, "0:folds 1:chk 2:chk 3:50c 6:folds 7:50c 8:Pot  $3.00", "1237", "012", "", kDealt, "Next",
+     0, 0},
+    {19, "0:folds 1:folds 2:chk 3:50c 6:folds 7:50c 8:Pot  $3.00", "237", "012", "", kDealt, "Next",
+     0, 0},
+    {20, "0:folds 1:folds 2:50c 3:50c 6:folds 7:50c 8:Pot  $3.00", "237", "012", "", kDealt, "Next",
+     0, 0},
     {21, "8:Pot  $4.50", "237", "0123", "", kDealt, "Next", 0, 1},
     {22, "2:chk 8:Pot  $4.50", "237", "0123", "", kDealt, "Next", 0, 0},
     {23, "2:chk 3:chk 8:Pot  $4.50", "237", "0123", "", kDealt, "Next", 0, 0},
@@ -79,7 +78,7 @@ std::string expectedTable(const Row& r) {
 }
 
 class SampleGameScript : public SampleGameTest {
-protected:
+  protected:
     // Plays one game from the table's state at step 1, checking every step
     // and the waits it makes; returns with step 34 performed.
     void checkWholeGame() {
@@ -137,7 +136,7 @@ TEST_F(SampleGameScript, CommentaryBreaksLinesAtCrLf) {
 struct AnimationCase {
     const char* name;
     int step;
-    std::vector<std::int64_t> waits;                      // deadlines after the click
+    std::vector<std::int64_t> waits;                   // deadlines after the click
     std::vector<std::pair<std::int64_t, Row>> inside;  // the table at a time inside
 };
 
@@ -152,7 +151,8 @@ TEST_P(SampleGameWaits, WaitsInOrderAndTableBetweenThem) {
     const std::size_t first = fakes.events.waitDeadlines.size();
     std::vector<std::pair<std::int64_t, std::string>> seen;
     for (const auto& probe : c.inside)
-        fakes.events.at(t0 + probe.first, [&, at = probe.first] { seen.emplace_back(at, table()); });
+        fakes.events.at(t0 + probe.first,
+                        [&, at = probe.first] { seen.emplace_back(at, table()); });
     clickNext();
     std::vector<std::int64_t> waits;
     for (std::int64_t d : waitsSince(first, t0))
@@ -164,8 +164,7 @@ TEST_P(SampleGameWaits, WaitsInOrderAndTableBetweenThem) {
         EXPECT_EQ(seen[i].second, expectedTable(c.inside[i].second)) << "at " << seen[i].first;
 }
 
-Row at(const char* labels, const char* pockets, const char* board = "",
-       const char* showdown = "") {
+Row at(const char* labels, const char* pockets, const char* board = "", const char* showdown = "") {
     return {0, labels, pockets, board, showdown, kDealt, "Next", 0, 0};
 }
 

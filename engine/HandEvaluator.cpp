@@ -1,7 +1,18 @@
 #include "engine/HandEvaluator.h"
 
+#include "engine/HandEvaluatorDetail.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#if defined(__GNUC__)
+#define ALWAYS_INLINE inline __attribute__((always_inline))
+#define NEVER_INLINE __attribute__((noinline, cold))
+#else
+#define ALWAYS_INLINE inline
+#define NEVER_INLINE
+#endif
 
 namespace poker {
 
@@ -109,16 +120,150 @@ HandCategory classifySorted(const SortedHand& s) {
     return HandCategory::HighCard;
 }
 
+// The quick path, for real cards: every rank 1..13 and every suit 0..3.
+// Each card adds its entry from a small table into one 64-bit sum:
+//   bits  0..38  a 3-bit count per rank, the ace in field 0 ... the king in 12
+//   bits 39..41  the aces once more, as field 13 above the king, for the runs
+//   bits 42..57  a 4-bit count per suit
+//   bits 58..60  cards whose rank is 0, 14 or 15, which the quick path leaves
+// Carries out of the rank counts tell the pairs, threes and fours, a run is
+// five neighbouring counts of one, a flush a suit count of five; a second
+// small table turns that into the category. No branch depends on the cards,
+// so shuffled hands cost no more than sorted ones.
+constexpr std::uint64_t kRankOnes = 01111111111111ULL;  // fields 0..12 (octal)
+constexpr std::uint64_t kRunOnes = 011111111111111ULL;  // fields 0..13
+constexpr std::uint64_t kSuitOnes = 0x1111ULL << 42;
+constexpr int kLeftOutShift = 58;
+
+constexpr std::uint64_t cardEntry(unsigned rank, unsigned suit) {
+    if (rank < 1 || rank > 13) return 1ULL << kLeftOutShift;
+    const std::uint64_t aceAbove = rank == 1 ? 1ULL << 39 : 0;
+    return 1ULL << 3 * (rank - 1) | aceAbove | 1ULL << (42 + 4 * suit);
+}
+
+// Rank (bits 0..15) and suit (bits 16..31) of a card in one word; the
+// multiplication maps rank and suit below 16 and 4 to 4 * rank + suit, and
+// any word at all to 0..63.
+constexpr unsigned entryIndex(std::uint32_t rankAndSuit) {
+    return static_cast<std::uint32_t>(rankAndSuit * ((1U << 28) + (1U << 10))) >> 26;
+}
+
+struct EntryTable {
+    std::array<std::uint64_t, 64> entry{};
+    constexpr EntryTable() {
+        for (unsigned rank = 0; rank < 16; ++rank)
+            for (unsigned suit = 0; suit < 4; ++suit)
+                entry[entryIndex(rank | suit << 16)] = cardEntry(rank, suit);
+    }
+};
+
+constexpr EntryTable kEntryTable;
+
+// Key of the category table: bits 0..2 the weight of the repeated ranks
+// (1 per rank held twice or more, 2 more per rank held three times or more,
+// 4 more per rank held four times or more: pair 1, two pair 2, three 3,
+// full house 4, four 7), bit 3 a flush, bit 4 a run.
+constexpr unsigned kFlushBit = 8;
+constexpr unsigned kRunBit = 16;
+
+// Reading card `count` is the first thing that would go out of range; kept
+// apart so that the classification stays small.
+NEVER_INLINE HandCategory reportShortHand(const ErrorReporter& report) {
+    if (report) report("Error  in  EvaluatePokerHand (  Subscript out of range  )");
+    return HandCategory::None;
+}
+
+constexpr HandCategory categoryOfKey(unsigned key) {
+    const unsigned repeats = key & 7;
+    const bool flush = key & kFlushBit;
+    const bool run = (key & kRunBit) && repeats == 0;
+    if (repeats == 7) return HandCategory::FourOfAKind;
+    if (repeats == 4) return HandCategory::FullHouse;
+    if (flush && run) return HandCategory::StraightFlush;
+    if (flush) return HandCategory::Flush;
+    if (run) return HandCategory::Straight;
+    if (repeats == 3) return HandCategory::ThreeOfAKind;
+    if (repeats == 2) return HandCategory::TwoPair;
+    if (repeats == 1) return HandCategory::Pair;
+    return HandCategory::HighCard;
+}
+
+struct CategoryTable {
+    std::array<HandCategory, 32> category{};
+    constexpr CategoryTable() {
+        for (unsigned key = 0; key < 32; ++key) category[key] = categoryOfKey(key);
+    }
+};
+
+constexpr CategoryTable kCategoryTable;
+
+inline std::uint32_t rankAndSuit(const CardRec& card) {
+    return static_cast<std::uint16_t>(card.rank) |
+           static_cast<std::uint32_t>(static_cast<std::uint16_t>(card.suit)) << 16;
+}
+
+// None when a rank is not 1..13 or a suit not 0..3; those go by the rules.
+ALWAYS_INLINE HandCategory quickCategory(const CardRec* cards) {
+    const std::uint32_t c0 = rankAndSuit(cards[0]);
+    const std::uint32_t c1 = rankAndSuit(cards[1]);
+    const std::uint32_t c2 = rankAndSuit(cards[2]);
+    const std::uint32_t c3 = rankAndSuit(cards[3]);
+    const std::uint32_t c4 = rankAndSuit(cards[4]);
+    const std::uint64_t sum = kEntryTable.entry[entryIndex(c0)] +
+                              kEntryTable.entry[entryIndex(c1)] +
+                              kEntryTable.entry[entryIndex(c2)] +
+                              kEntryTable.entry[entryIndex(c3)] + kEntryTable.entry[entryIndex(c4)];
+    // A rank above 15 or a suit above 3 shows in the words themselves.
+    if (((c0 | c1 | c2 | c3 | c4) & ~0x3000FU) | (sum >> kLeftOutShift)) return HandCategory::None;
+
+    // Counts are at most 5 in 3 bits: adding 2 or 1 reaches the top bit of a
+    // field exactly when the count is 2 or more, 3 or more; 4 or more has it set.
+    const std::uint64_t twoPlus = (sum + 2 * kRankOnes) & 4 * kRankOnes;
+    const std::uint64_t threePlus = (sum + kRankOnes) & 4 * kRankOnes;
+    const std::uint64_t fourPlus = sum & 4 * kRankOnes;
+    const std::uint64_t weights = twoPlus >> 2 | threePlus >> 1 | fourPlus;
+    // The product gathers the sum of all fields into field 12; it is at most 7.
+    const unsigned repeats = static_cast<unsigned>((weights * kRankOnes) >> 36) & 7;
+
+    // Five neighbouring fields holding an odd count; only counts of one can
+    // line up five in a row when the table honours runs without repeats.
+    const std::uint64_t odd = sum & kRunOnes;
+    const std::uint64_t two = odd & odd >> 3;
+    const std::uint64_t five = two & two >> 6 & odd >> 12;
+    const unsigned run = static_cast<unsigned>((five + (1ULL << 63) - 1) >> 59) & kRunBit;
+
+    // A suit count of 5 plus 3 reaches 8; then the sum below reaches 2^63.
+    const std::uint64_t fiveOfASuit = (sum + 3 * kSuitOnes) & 8 * kSuitOnes;
+    const unsigned flush =
+        static_cast<unsigned>((fiveOfASuit + ((1ULL << 63) - (1ULL << 45))) >> 60) & kFlushBit;
+
+    return kCategoryTable.category[repeats | flush | run];
+}
+
 }  // namespace
+
+namespace detail {
+
+HandCategory classifyStepByStep(const CardRec* cards) {
+    return classifySorted(sortByRank(cards));
+}
+
+std::optional<HandCategory> classifyQuick(const CardRec* cards) {
+    const HandCategory category = quickCategory(cards);
+    if (category == HandCategory::None) return std::nullopt;
+    return category;
+}
+
+}  // namespace detail
 
 HandCategory EvaluatePokerHand(const CardRec* cards, std::size_t count,
                                const ErrorReporter& report) {
-    if (cards == nullptr || count < kHandSize) {
-        // Reading card `count` is the first thing that would go out of range.
-        if (report) report("Error  in  EvaluatePokerHand (  Subscript out of range  )");
-        return HandCategory::None;
+    if (cards != nullptr && count >= kHandSize) {
+        const HandCategory quick = quickCategory(cards);
+        if (quick != HandCategory::None) return quick;
+        return detail::classifyStepByStep(cards);
     }
-    return classifySorted(sortByRank(cards));
+    return reportShortHand(report);
 }
 
 HandCategory EvaluatePokerHand(const Hand& hand, const ErrorReporter& report) {

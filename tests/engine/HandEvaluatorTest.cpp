@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/HandEvaluator.h"
+#include "engine/HandEvaluatorDetail.h"
 #include "tests/engine/TestHands.h"
 
 using poker::CardRec;
@@ -238,7 +239,17 @@ INSTANTIATE_TEST_SUITE_P(
             "fives full of dropped cards", {5, 5, 5, 301, 301}, kMixed, HandCategory::FullHouse},
         OddHand{
             "one dropped card is an odd card", {301, 7, 7, 9, 9}, kMixed, HandCategory::TwoPair},
-        OddHand{"pair and a dropped card", {301, 7, 7, 9, 10}, kMixed, HandCategory::Pair}));
+        OddHand{"pair and a dropped card", {301, 7, 7, 9, 10}, kMixed, HandCategory::Pair},
+        OddHand{
+            "any one suit value is a flush", {2, 3, 4, 5, 7}, {9, 9, 9, 9, 9}, HandCategory::Flush},
+        OddHand{"negative suit run of one suit",
+                {2, 3, 4, 5, 6},
+                {-4, -4, -4, -4, -4},
+                HandCategory::StraightFlush},
+        OddHand{"suits that differ only above 3",
+                {2, 3, 4, 5, 7},
+                {1, 5, 1, 1, 1},
+                HandCategory::HighCard}));
 
 TEST(EvaluateFailure, FewerThanFiveCardsReportsAndGivesNone) {
     const Hand full = testhands::parse("AH KH QH JH TH");
@@ -266,4 +277,47 @@ TEST(EvaluateFailure, MoreThanFiveCardsReadsTheFirstFive) {
     for (const CardRec& card : testhands::parse("9D TD JD QD KD")) cards.push_back(card);
     cards.push_back(testhands::parse("2C")[0]);
     EXPECT_EQ(EvaluatePokerHand(cards.data(), cards.size(), {}), HandCategory::StraightFlush);
+}
+
+// The quick path must say what the step-by-step rules say for every hand of
+// ranks 1..13, repeated cards included, with one suit or not.
+TEST(EvaluateQuickPath, AgreesWithTheRulesOnEveryRankPattern) {
+    long checked = 0;
+    std::array<std::int16_t, 5> r{};
+    for (r[0] = 1; r[0] <= 13; ++r[0])
+        for (r[1] = 1; r[1] <= 13; ++r[1])
+            for (r[2] = 1; r[2] <= 13; ++r[2])
+                for (r[3] = 1; r[3] <= 13; ++r[3])
+                    for (r[4] = 1; r[4] <= 13; ++r[4])
+                        for (std::int16_t odd : {0, 1, 4}) {
+                            // odd: which card, if any, leaves the suit of the rest
+                            const auto base = static_cast<std::int16_t>(r[0] % 4);
+                            Hand hand = oddHand(r, {base, base, base, base, base});
+                            if (odd > 0)
+                                hand[static_cast<std::size_t>(odd)].suit =
+                                    static_cast<std::int16_t>((base + odd) % 4);
+                            const auto quick = poker::detail::classifyQuick(hand.data());
+                            ASSERT_TRUE(quick.has_value());
+                            ASSERT_EQ(*quick, poker::detail::classifyStepByStep(hand.data()))
+                                << r[0] << ' ' << r[1] << ' ' << r[2] << ' ' << r[3] << ' ' << r[4];
+                            ++checked;
+                        }
+    EXPECT_EQ(checked, 13L * 13 * 13 * 13 * 13 * 3);
+}
+
+TEST(EvaluateQuickPath, LeavesAnyOtherRankOrSuitToTheRules) {
+    for (std::size_t place = 0; place < 5; ++place) {
+        for (std::int16_t rank : {0, 14, 15, 16, 17, 20, 300, -1, -32768, 32767}) {
+            Hand hand = testhands::parse("2C 3D 4H 5S 6C");
+            hand[place].rank = rank;
+            EXPECT_FALSE(poker::detail::classifyQuick(hand.data()).has_value())
+                << "rank " << rank << " at " << place;
+        }
+        for (std::int16_t suit : {4, 5, 7, 8, 16, -1, -32768, 32767}) {
+            Hand hand = testhands::parse("2C 3D 4H 5S 6C");
+            hand[place].suit = suit;
+            EXPECT_FALSE(poker::detail::classifyQuick(hand.data()).has_value())
+                << "suit " << suit << " at " << place;
+        }
+    }
 }

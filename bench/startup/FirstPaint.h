@@ -1,0 +1,51 @@
+#pragma once
+
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+// Reports the first time a widget has been painted: when its first paint
+// event has been handled and the window flushed, the probe prints
+// "PAINT <CLOCK_MONOTONIC nanoseconds>" on stdout, lingers a little so that
+// what runs right after the first paint counts towards its peak memory, and
+// ends.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* watched, int lingerMs) : lingerMs_(lingerMs) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // The paint runs after this filter; a zero timer fires once the
+            // whole update, flush included, is done.
+            QTimer::singleShot(0, [this] {
+                timespec now{};
+                clock_gettime(CLOCK_MONOTONIC, &now);
+                std::printf("PAINT %lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::fflush(stdout);
+                QTimer::singleShot(lingerMs_, [] { _exit(0); });
+            });
+        }
+        return false;
+    }
+
+private:
+    int lingerMs_;
+    bool seen_ = false;
+};
+
+inline int lingerFromArgs(int argc, char** argv) {
+    return argc > 1 ? std::atoi(argv[1]) : 300;
+}

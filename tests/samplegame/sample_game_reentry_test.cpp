@@ -318,7 +318,7 @@ TEST_F(SampleGameReentry, RandomClicksDuringAnimations) {
         ++rounds;
         if (scheduled < kClicks) {
             const int burst = what(rng) % 4;
-            for (int i = 0; i < burst; ++i, ++scheduled) {
+            for (int i = 0; i < burst && scheduled < kClicks; ++i, ++scheduled) {
                 const bool restart = what(rng) < 10;
                 fakes.events.at(fakes.clock.now + when(rng), [&, restart] {
                     ++ran;

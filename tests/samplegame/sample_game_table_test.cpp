@@ -43,6 +43,18 @@ TEST_F(SampleGameTable, ControlsStandAtTheirDesignPlaces) {
     for (int i = 0; i < 5; ++i) EXPECT_TRUE(label(("picFlop_" + std::to_string(i)).c_str()));
 }
 
+// The slide's 1300 one-twip moves must move the button on screen too, not
+// stall on a position snapped to whole pixels.
+TEST_F(SampleGameTable, DealerButtonSlidesOnScreen) {
+    start();
+    EXPECT_EQ(label("picDealer")->pos(), QPoint(527, 272));
+    playTo(3);
+    EXPECT_EQ(label("picDealer")->pos(), QPoint(440, 359));  // 6605, 5380 twips
+    playTo(34);
+    clickNext();
+    EXPECT_EQ(label("picDealer")->pos(), QPoint(527, 272));
+}
+
 TEST_F(SampleGameTable, PicturesHaveTheirSizesAndCards) {
     const std::pair<const char*, QSize> sizes[] = {
         {"picDealer", {26, 23}},    {"picPocket_5", {39, 41}},  {"picFlop_2", {54, 72}},

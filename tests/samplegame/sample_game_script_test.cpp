@@ -132,6 +132,29 @@ TEST_F(SampleGameScript, CommentaryBreaksLinesAtCrLf) {
     EXPECT_EQ(box->document()->findBlockByNumber(1).text(), "Silver Quill Poker has free games,");
 }
 
+// Step 33 writes its heading, then reads the box back and appends one piece
+// 21 times; every other step writes the box once.
+TEST_F(SampleGameScript, SummaryIsBuiltInTwentyTwoWrites) {
+    start();
+    playTo(32);
+    auto* box = panel->findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
+    QStringList writes;
+    QObject::connect(box, &QPlainTextEdit::textChanged,
+                     [&] { writes.push_back(panel->commentsText()); });
+    clickNext();
+    ASSERT_EQ(writes.size(), 22);
+    EXPECT_EQ(writes.front(), "Summary of the action..");
+    EXPECT_EQ(writes[1],
+              "Summary of the action..\r\nThere were no raises preflop, everyone smooth "
+              "called the blinds. ");
+    for (int i = 1; i < writes.size(); ++i)
+        EXPECT_TRUE(writes[i].startsWith(writes[i - 1])) << "write " << i;
+    EXPECT_TRUE(writes.back().endsWith("at the monitor :-)"));
+    writes.clear();
+    clickNext();
+    EXPECT_EQ(writes.size(), 1);
+}
+
 // Each animation's waits, in order, and where the table stands inside them.
 struct AnimationCase {
     const char* name;

@@ -1,6 +1,8 @@
 #include "platform/RealSeams.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -13,10 +15,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRectF>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTimer>
+#include <QTransform>
 #include <QUrl>
 
 #include "platform/CardRenderer.h"
@@ -132,10 +136,33 @@ std::int32_t RenderedCards::cdtInit(std::int32_t& width, std::int32_t& height) {
     return 1;
 }
 
+// The raster engine hands the blend of a picture more than about 96 lines
+// high to its thread pool; for one card the wake-ups cost some twenty times
+// the blend itself, and a lesson deal paints dozens of cards. Drawn in
+// clipped bands under that height, each blend stays on this thread, with the
+// same pixels. Only under a plain scale, where a clip stays a rectangle.
 std::int32_t RenderedCards::cdtDraw(QPainter& painter, std::int32_t x, std::int32_t y,
                                     std::int32_t cardId, std::int32_t mode, std::uint32_t) {
+    constexpr int kBandLines = 64;
     const QRectF target(x, y, CardRenderer::kCardWidth, CardRenderer::kCardHeight);
-    return CardRenderer::draw(painter, target, cardId, mode == 1) ? 1 : 0;
+    const QTransform t = painter.combinedTransform();
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const qreal deviceLines = target.height() * std::abs(t.m22()) * dpr;
+    const int bands = t.type() <= QTransform::TxScale
+                          ? std::max(1, static_cast<int>(std::ceil(deviceLines / kBandLines)))
+                          : 1;
+    if (bands == 1) return CardRenderer::draw(painter, target, cardId, mode == 1) ? 1 : 0;
+    bool drawn = true;
+    for (int band = 0; band < bands; ++band) {
+        const int top = CardRenderer::kCardHeight * band / bands;
+        const int bottom = CardRenderer::kCardHeight * (band + 1) / bands;
+        painter.save();
+        painter.setClipRect(QRect(x, y + top, CardRenderer::kCardWidth, bottom - top),
+                            Qt::IntersectClip);
+        drawn = CardRenderer::draw(painter, target, cardId, mode == 1);
+        painter.restore();
+    }
+    return drawn ? 1 : 0;
 }
 
 }  // namespace tutor

@@ -11,6 +11,10 @@ CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
+    // A framed QLabel otherwise indents its text by half an 'x' from every
+    // aligned edge, top included: the hover frame would push the caption
+    // down into the frame. The frame takes its own pixel only.
+    setIndent(0);
     applyPalette();
 }
 

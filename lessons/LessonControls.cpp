@@ -1,5 +1,6 @@
 #include "lessons/LessonControls.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QFont>
 #include <QGroupBox>
@@ -53,8 +54,8 @@ Placed<QPushButton> button(QWidget* parent, const char* name, const char* captio
 
 const char* nameLabelDesignCaption(int index) {
     static const char* const captions[kNameLabelCount] = {
-        "Straight Flush", "Four of a Kind", "Full House", "Flush",    "Straight",
-        "Three of a Kind", "Two Pair",      "One Pair",   "High Card"};
+        "Straight Flush",  "Four of a Kind", "Full House", "Flush",    "Straight",
+        "Three of a Kind", "Two Pair",       "One Pair",   "High Card"};
     return index >= 0 && index < kNameLabelCount ? captions[index] : "";
 }
 
@@ -92,7 +93,10 @@ void LessonControls::build(QWidget* picQuiz, const ScreenMetrics& screen) {
         lblName[i]->setText(QString::fromLatin1(nameLabelDesignCaption(i)));
         lblName[i]->setFont(vbFont("MS Sans Serif", 9.75, true));
         lblName[i]->setBackColor(colour::lightGrey);
-        lblName[i]->setForeColor(colour::black);
+        // Label 0 was designed black, the others in the system's window
+        // text; every reset or highlight makes them all explicit.
+        lblName[i]->setForeColor(
+            i == 0 ? colour::black : bgrOf(QApplication::palette().color(QPalette::WindowText)));
     }
 
     lblHeading1 = place<CaptionLabel>(picQuiz, "lblHeading1", screen, 2580, 270, 3855, 465);

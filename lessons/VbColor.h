@@ -12,6 +12,11 @@ inline QColor vbColor(std::uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+inline std::uint32_t bgrOf(const QColor& c) {
+    return static_cast<std::uint32_t>(c.blue()) << 16 | static_cast<std::uint32_t>(c.green()) << 8 |
+           static_cast<std::uint32_t>(c.red());
+}
+
 namespace colour {
 inline constexpr std::uint32_t black = 0x00000000;
 inline constexpr std::uint32_t white = 0x00FFFFFF;

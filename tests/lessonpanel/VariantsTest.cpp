@@ -2,6 +2,8 @@
 // real controls, with the deals scripted and the sounds recorded.
 #include "PanelFixture.h"
 
+#include <QApplication>
+
 namespace tutor::testing {
 namespace {
 
@@ -53,6 +55,24 @@ TEST_F(Variants, OneA_FivePicksHighlightTheHandsName) {
     EXPECT_EQ(paintedXs(), (std::vector<int>{38, 52, 66, 80, 94}));
     EXPECT_EQ(message()->text(), "Pick 5 cards from the keyboard..");
     EXPECT_TRUE(fakes.sound.played.isEmpty());
+}
+
+// A pick of 1A, 2A or 3A hands the focus to the first hand window; a pocket
+// pick of mode 4 leaves it where it was.
+TEST_F(Variants, PicksAndTheFocus) {
+    QApplication::setActiveWindow(form.get());
+    panel->initLessonHandNames();
+    clickName("cmdStart1A");
+    key(20)->setFocus();
+    click(key(0));
+    EXPECT_EQ(QApplication::focusWidget(), picShow());
+
+    panel->initLessonBestHand();
+    scriptPass({clubs(col(2)), diamonds(col(6)), spades(col(9)), hearts(col(kJ)), clubs(col(kA))});
+    clickName("cmdStart4");
+    key(20)->setFocus();
+    click(key(3));
+    EXPECT_EQ(QApplication::focusWidget(), key(20));
 }
 
 TEST_F(Variants, OneA_HighCardAndStraightFlushHighlightTheEndLabels) {

@@ -293,8 +293,18 @@ TEST(EvaluateFailure, MoreThanFiveCardsReadsTheFirstFive) {
 }
 
 // The quick path must say what the step-by-step rules say for every hand of
-// ranks 1..13, repeated cards included, with one suit or not.
+// ranks 1..13, repeated cards included, under suit patterns of every shape
+// (five of a suit, four and one, three and two, two two and one, ...).
 TEST(EvaluateQuickPath, AgreesWithTheRulesOnEveryRankPattern) {
+    static constexpr std::array<std::array<std::int16_t, 5>, 7> kSuitPatterns = {{
+        {0, 0, 0, 0, 0},
+        {3, 3, 3, 3, 3},
+        {1, 1, 1, 1, 2},
+        {2, 0, 2, 2, 2},
+        {0, 0, 0, 3, 3},
+        {1, 2, 1, 2, 0},
+        {0, 1, 2, 3, 3},
+    }};
     long checked = 0;
     long patterns = 0;
     std::array<std::int16_t, 5> r{};
@@ -303,21 +313,37 @@ TEST(EvaluateQuickPath, AgreesWithTheRulesOnEveryRankPattern) {
             for (r[2] = 1; r[2] <= 13; ++r[2])
                 for (r[3] = 1; r[3] <= 13; ++r[3])
                     for (r[4] = 1; r[4] <= 13; ++r[4])
-                        for (std::int16_t odd : {0, 1, 4}) {
-                            // odd: which card, if any, leaves the suit of the rest
+                        for (const auto& suits : kSuitPatterns) {
                             if (++patterns % kPatternEvery != 0) continue;
-                            const auto base = static_cast<std::int16_t>(r[0] % 4);
-                            Hand hand = oddHand(r, {base, base, base, base, base});
-                            if (odd > 0)
-                                hand[static_cast<std::size_t>(odd)].suit =
-                                    static_cast<std::int16_t>((base + 1 + odd) % 4);
+                            const Hand hand = oddHand(r, suits);
                             const auto quick = poker::detail::classifyQuick(hand.data());
                             ASSERT_TRUE(quick.has_value());
                             ASSERT_EQ(*quick, poker::detail::classifyStepByStep(hand.data()))
-                                << r[0] << ' ' << r[1] << ' ' << r[2] << ' ' << r[3] << ' ' << r[4];
+                                << r[0] << ' ' << r[1] << ' ' << r[2] << ' ' << r[3] << ' ' << r[4]
+                                << " suits " << suits[0] << suits[1] << suits[2] << suits[3]
+                                << suits[4];
                             ++checked;
                         }
-    EXPECT_EQ(checked, 13L * 13 * 13 * 13 * 13 * 3 / kPatternEvery);
+    EXPECT_EQ(checked, 13L * 13 * 13 * 13 * 13 * 7 / kPatternEvery);
+}
+
+// Every mix of suits over five distinct ranks, for the flush test of the
+// quick path.
+TEST(EvaluateQuickPath, AgreesWithTheRulesOnEverySuitMix) {
+    std::array<std::int16_t, 5> s{};
+    for (s[0] = 0; s[0] < 4; ++s[0])
+        for (s[1] = 0; s[1] < 4; ++s[1])
+            for (s[2] = 0; s[2] < 4; ++s[2])
+                for (s[3] = 0; s[3] < 4; ++s[3])
+                    for (s[4] = 0; s[4] < 4; ++s[4])
+                        for (const auto& ranks : {std::array<std::int16_t, 5>{2, 3, 4, 5, 6},
+                                                  std::array<std::int16_t, 5>{1, 10, 11, 12, 13},
+                                                  std::array<std::int16_t, 5>{1, 4, 7, 9, 12},
+                                                  std::array<std::int16_t, 5>{7, 7, 9, 9, 9}}) {
+                            const Hand hand = oddHand(ranks, s);
+                            EXPECT_EQ(poker::detail::classifyQuick(hand.data()),
+                                      poker::detail::classifyStepByStep(hand.data()));
+                        }
 }
 
 TEST(EvaluateQuickPath, LeavesAnyOtherRankOrSuitToTheRules) {

@@ -178,9 +178,6 @@ QLabel* PromoWindow::addPicture(QWidget* parent, const QString& name, const QPix
 float PromoWindow::picture1Left(int index) const {
     return cardPlace_.at(index)->left();
 }
-float PromoWindow::picture1Top(int index) const {
-    return cardPlace_.at(index)->top();
-}
 
 QString PromoWindow::webPageAddress() const {
     return playOnlineUrl;

@@ -68,7 +68,6 @@ class PromoWindow : public QWidget {
 
     // Where board card index (0 to 4) stands, in twips of its container.
     float picture1Left(int index) const;
-    float picture1Top(int index) const;
 
   protected:
     PromoWindow(Services& services, std::function<void()> unloadMainWindow,

@@ -120,19 +120,25 @@ HandCategory classifySorted(const SortedHand& s) {
     return HandCategory::HighCard;
 }
 
+// Reading card `count` is the first thing that would go out of range; kept
+// apart so that the classification stays small.
+NEVER_INLINE HandCategory reportShortHand(const ErrorReporter& report) {
+    if (report) report("Error  in  EvaluatePokerHand (  Subscript out of range  )");
+    return HandCategory::None;
+}
+
 // The quick path, for real cards: every rank 1..13 and every suit 0..3.
 // Each card adds its entry from a small table into one 64-bit sum:
 //   bits  0..38  a 3-bit count per rank, the ace in field 0 ... the king in 12
 //   bits 39..41  the aces once more, as field 13 above the king, for the runs
 //   bits 42..57  a 4-bit count per suit
 //   bits 58..60  cards whose rank is 0, 14 or 15, which the quick path leaves
-// Carries out of the rank counts tell the pairs, threes and fours, a run is
-// five neighbouring counts of one, a flush a suit count of five; a second
-// small table turns that into the category. No branch depends on the cards,
-// so shuffled hands cost no more than sorted ones.
+// Carries out of the rank counts weigh the pairs, threes and fours;
+// multiplicative hashes of the rank pattern and of the suit counts find the
+// runs and the flushes; a last small table turns these into the category.
+// No branch depends on the cards, so shuffled hands cost what sorted ones do.
 constexpr std::uint64_t kRankOnes = 01111111111111ULL;  // fields 0..12 (octal)
 constexpr std::uint64_t kRunOnes = 011111111111111ULL;  // fields 0..13
-constexpr std::uint64_t kSuitOnes = 0x1111ULL << 42;
 constexpr int kLeftOutShift = 58;
 
 constexpr std::uint64_t cardEntry(unsigned rank, unsigned suit) {
@@ -159,39 +165,69 @@ struct EntryTable {
 
 constexpr EntryTable kEntryTable;
 
-// Key of the category table: bits 0..2 the weight of the repeated ranks
-// (1 per rank held twice or more, 2 more per rank held three times or more,
-// 4 more per rank held four times or more: pair 1, two pair 2, three 3,
-// full house 4, four 7), bit 3 a flush, bit 4 a run.
-constexpr unsigned kFlushBit = 8;
-constexpr unsigned kRunBit = 16;
+// Runs: for five different ranks the odd-count bits of the rank fields
+// (fields 0..13) are the hand's rank pattern; a multiplicative hash with
+// this multiplier sends the ten runs to slots that none of the other 1,277
+// patterns of five ranks reaches. The table is honoured only without repeats.
+constexpr std::uint64_t kRunHashMultiplier = 0x989a2f464c3b8477ULL;
+constexpr int kRunHashBits = 10;
 
-// Reading card `count` is the first thing that would go out of range; kept
-// apart so that the classification stays small.
-NEVER_INLINE HandCategory reportShortHand(const ErrorReporter& report) {
-    if (report) report("Error  in  EvaluatePokerHand (  Subscript out of range  )");
-    return HandCategory::None;
+constexpr unsigned runSlot(std::uint64_t pattern) {
+    return static_cast<unsigned>((pattern * kRunHashMultiplier) >> (64 - kRunHashBits));
 }
 
+constexpr unsigned kRunBit = 8;
+
+struct RunTable {
+    std::array<std::uint8_t, 1U << kRunHashBits> bit{};
+    constexpr RunTable() {
+        for (unsigned low = 1; low <= 10; ++low) {  // the ace-low run up to the ace-high run
+            std::uint64_t pattern = 0;
+            for (unsigned rank = low; rank < low + 5; ++rank)
+                pattern |= cardEntry(rank == 14 ? 1 : rank, 0);
+            bit[runSlot(pattern & kRunOnes)] = kRunBit;
+        }
+    }
+};
+
+constexpr RunTable kRunTable;
+
+// Flushes: the four suit counts (bits 42..57) hashed to 4 bits; the four
+// flushes land on slots no mixed hand reaches.
+constexpr std::uint32_t kSuitHashMultiplier = 0x7ada8ec7U;
+
+constexpr unsigned suitSlot(std::uint64_t sum) {
+    return static_cast<std::uint32_t>(static_cast<std::uint32_t>(sum >> 42) *
+                                      kSuitHashMultiplier) >>
+           28;
+}
+
+// Key of the category table: bits 0..2 the weight of the repeated ranks,
+// summed over the ranks with the weights 0 0 2 3 1 1 for counts 0 to 5
+// (pair 2, two pair 4, three 3, full house 5, four or five 1); bit 3 a run;
+// bits 4..7 the suit slot.
 constexpr HandCategory categoryOfKey(unsigned key) {
     const unsigned repeats = key & 7;
-    const bool flush = key & kFlushBit;
     const bool run = (key & kRunBit) && repeats == 0;
-    if (repeats == 7) return HandCategory::FourOfAKind;
-    if (repeats == 4) return HandCategory::FullHouse;
+    bool flush = false;
+    for (unsigned suit = 0; suit < 4; ++suit) {
+        flush = flush || key >> 4 == suitSlot(5ULL << (42 + 4 * suit));
+    }
+    if (repeats == 1) return HandCategory::FourOfAKind;
+    if (repeats == 5) return HandCategory::FullHouse;
     if (flush && run) return HandCategory::StraightFlush;
     if (flush) return HandCategory::Flush;
     if (run) return HandCategory::Straight;
     if (repeats == 3) return HandCategory::ThreeOfAKind;
-    if (repeats == 2) return HandCategory::TwoPair;
-    if (repeats == 1) return HandCategory::Pair;
+    if (repeats == 4) return HandCategory::TwoPair;
+    if (repeats == 2) return HandCategory::Pair;
     return HandCategory::HighCard;
 }
 
 struct CategoryTable {
-    std::array<HandCategory, 32> category{};
+    std::array<HandCategory, 256> category{};
     constexpr CategoryTable() {
-        for (unsigned key = 0; key < 32; ++key) category[key] = categoryOfKey(key);
+        for (unsigned key = 0; key < 256; ++key) category[key] = categoryOfKey(key);
     }
 };
 
@@ -202,8 +238,8 @@ inline std::uint32_t rankAndSuit(const CardRec& card) {
            static_cast<std::uint32_t>(static_cast<std::uint16_t>(card.suit)) << 16;
 }
 
-// None when a rank is not 1..13 or a suit not 0..3; those go by the rules.
-ALWAYS_INLINE HandCategory quickCategory(const CardRec* cards) {
+// False when a rank is not 1..13 or a suit not 0..3: those go by the rules.
+ALWAYS_INLINE bool quickCategory(const CardRec* cards, HandCategory& category) {
     const std::uint32_t c0 = rankAndSuit(cards[0]);
     const std::uint32_t c1 = rankAndSuit(cards[1]);
     const std::uint32_t c2 = rankAndSuit(cards[2]);
@@ -214,30 +250,17 @@ ALWAYS_INLINE HandCategory quickCategory(const CardRec* cards) {
                               kEntryTable.entry[entryIndex(c2)] +
                               kEntryTable.entry[entryIndex(c3)] + kEntryTable.entry[entryIndex(c4)];
     // A rank above 15 or a suit above 3 shows in the words themselves.
-    if (((c0 | c1 | c2 | c3 | c4) & ~0x3000FU) | (sum >> kLeftOutShift)) return HandCategory::None;
+    if (((c0 | c1 | c2 | c3 | c4) & ~0x3000FU) | (sum >> kLeftOutShift)) return false;
 
-    // Counts are at most 5 in 3 bits: adding 2 or 1 reaches the top bit of a
-    // field exactly when the count is 2 or more, 3 or more; 4 or more has it set.
-    const std::uint64_t twoPlus = (sum + 2 * kRankOnes) & 4 * kRankOnes;
-    const std::uint64_t threePlus = (sum + kRankOnes) & 4 * kRankOnes;
-    const std::uint64_t fourPlus = sum & 4 * kRankOnes;
-    const std::uint64_t weights = twoPlus >> 2 | threePlus >> 1 | fourPlus;
-    // The product gathers the sum of all fields into field 12; it is at most 7.
+    // A count v (at most 5) weighs (v & 2) | [v >= 3]: bit 1 of the count,
+    // and the carry into bit 2 when 1 is added.
+    const std::uint64_t weights = (sum & 2 * kRankOnes) | ((sum + kRankOnes) & 4 * kRankOnes) >> 2;
+    // The product gathers the sum of all fields into field 12; it is at most 5.
     const unsigned repeats = static_cast<unsigned>((weights * kRankOnes) >> 36) & 7;
 
-    // Five neighbouring fields holding an odd count; only counts of one can
-    // line up five in a row when the table honours runs without repeats.
-    const std::uint64_t odd = sum & kRunOnes;
-    const std::uint64_t two = odd & odd >> 3;
-    const std::uint64_t five = two & two >> 6 & odd >> 12;
-    const unsigned run = static_cast<unsigned>((five + (1ULL << 63) - 1) >> 59) & kRunBit;
-
-    // A suit count of 5 plus 3 reaches 8; then the sum below reaches 2^63.
-    const std::uint64_t fiveOfASuit = (sum + 3 * kSuitOnes) & 8 * kSuitOnes;
-    const unsigned flush =
-        static_cast<unsigned>((fiveOfASuit + ((1ULL << 63) - (1ULL << 45))) >> 60) & kFlushBit;
-
-    return kCategoryTable.category[repeats | flush | run];
+    const unsigned run = kRunTable.bit[runSlot(sum & kRunOnes)];
+    category = kCategoryTable.category[repeats | run | suitSlot(sum) << 4];
+    return true;
 }
 
 }  // namespace
@@ -249,8 +272,8 @@ HandCategory classifyStepByStep(const CardRec* cards) {
 }
 
 std::optional<HandCategory> classifyQuick(const CardRec* cards) {
-    const HandCategory category = quickCategory(cards);
-    if (category == HandCategory::None) return std::nullopt;
+    HandCategory category = HandCategory::None;
+    if (!quickCategory(cards, category)) return std::nullopt;
     return category;
 }
 
@@ -259,8 +282,8 @@ std::optional<HandCategory> classifyQuick(const CardRec* cards) {
 HandCategory EvaluatePokerHand(const CardRec* cards, std::size_t count,
                                const ErrorReporter& report) {
     if (cards != nullptr && count >= kHandSize) {
-        const HandCategory quick = quickCategory(cards);
-        if (quick != HandCategory::None) return quick;
+        HandCategory category = HandCategory::None;
+        if (quickCategory(cards, category)) return category;
         return detail::classifyStepByStep(cards);
     }
     return reportShortHand(report);

@@ -365,10 +365,8 @@ void FrmMain::Form_QueryUnload() {
     if (!mShowPromoOnExit_) return;
     // Out of the way while the promotion runs; it never comes back.
     hide();
-    // The unload the promotion window orders runs this again, nested: the
-    // window is shown already, and a second show must not start it again.
-    if (promotionShown_) return;
-    promotionShown_ = true;
+    // The unload the promotion window orders runs this again, nested; that
+    // show finds the window shown already and leaves it as it is.
     showPromotionWindow(gAltPromo, services_, [this] { unload(); });
 }
 

@@ -105,7 +105,6 @@ private:
     bool loaded_ = false;
     bool shownOnce_ = false;
     bool unloaded_ = false;
-    bool promotionShown_ = false;
     bool activatedOnce_ = false;
     bool awayToOtherProgram_ = false;
 };

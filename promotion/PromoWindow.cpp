@@ -43,7 +43,6 @@ constexpr std::array<QPointF, PromoWindow::kBoardCards> kCardAt = {{
     {2280, 1695},
     {1905, 1425},
 }};
-// The fan: 411 steps, card i moving i twips a step.
 constexpr int kFanSteps = 411;
 
 QFont sansSerif(bool bold) {
@@ -179,9 +178,6 @@ QLabel* PromoWindow::addPicture(QWidget* parent, const QString& name, const QPix
 float PromoWindow::picture1Left(int index) const {
     return cardPlace_.at(index)->left();
 }
-float PromoWindow::picture1Top(int index) const {
-    return cardPlace_.at(index)->top();
-}
 
 QString PromoWindow::webPageAddress() const {
     return playOnlineUrl;
@@ -229,18 +225,22 @@ void PromoWindow::Command1_Click() {
                 card->show();
                 events.processPendingEvents();
             }
-            for (int step = 0; step < kFanSteps; ++step) {
-                if (stopping()) break;
-                for (int i = 1; i < kBoardCards; ++i)
-                    cardPlace_[i]->setLeft(cardPlace_[i]->left() + i);
-                events.processPendingEvents();
-            }
+            slideBoard(+1);
             shortDelay(2500);
             if (!stopping()) Command2_Click();
             shortDelay(3500);
         } while (!stopping());
     } catch (const std::exception&) {
         // The animation stops where it failed; the window stays as it is.
+    }
+}
+
+void PromoWindow::slideBoard(int direction) {
+    for (int step = 0; step < kFanSteps; ++step) {
+        if (stopping()) break;
+        for (int i = 1; i < kBoardCards; ++i)
+            cardPlace_[i]->setLeft(cardPlace_[i]->left() + direction * i);
+        services_.events.processPendingEvents();
     }
 }
 
@@ -259,11 +259,7 @@ void PromoWindow::Command2_Click() {
             card->hide();
             events.processPendingEvents();
         }
-        for (int step = 0; step < kFanSteps; ++step) {
-            if (stopping()) break;
-            for (int i = 1; i < kBoardCards; ++i) cardPlace_[i]->setLeft(cardPlace_[i]->left() - i);
-            events.processPendingEvents();
-        }
+        slideBoard(-1);
         shortDelay(400);
     } catch (const std::exception&) {
         // Only the reset ends; the animation goes on.

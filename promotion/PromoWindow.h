@@ -68,7 +68,6 @@ class PromoWindow : public QWidget {
 
     // Where board card index (0 to 4) stands, in twips of its container.
     float picture1Left(int index) const;
-    float picture1Top(int index) const;
 
   protected:
     PromoWindow(Services& services, std::function<void()> unloadMainWindow,
@@ -97,6 +96,9 @@ class PromoWindow : public QWidget {
     void showAndAnimate();
     void Command1_Click();
     void Command2_Click();
+    // 411 untimed steps, card i moving i twips a step to the right
+    // (direction 1) or to the left (-1), with an event pass after each.
+    void slideBoard(int direction);
     void Form_QueryUnload();
     // The window's own stop, and the program's end as seen from here: with
     // the real platform the end never returns, so nothing runs after it.

@@ -47,7 +47,7 @@ void setBackground(QWidget* w, const QColor& colour, QPalette::ColorRole role) {
 }  // namespace
 
 SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
-    : QWidget(parent), services_(services), pictures_(makeTablePictures(services.cards)) {
+    : QWidget(parent), services_(services) {
     setObjectName("picDemo");
     setBackground(this, Qt::black, QPalette::Window);
     const float tx = services_.screen.twipsPerPixelX();
@@ -60,23 +60,20 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
     // then the labels, the commentary and the buttons.
     const auto& seats = demo::seats();
     for (int i = 0; i < demo::kSeats; ++i)
-        picPocket_[i] = makePicture(QStringLiteral("picPocket_%1").arg(i), pictures_.holeCards,
-                                    seats[i].pocketLeft, seats[i].pocketTop, 615, 645);
+        picPocket_[i] = makePicture(QStringLiteral("picPocket_%1").arg(i), seats[i].pocketLeft,
+                                    seats[i].pocketTop, 615, 645);
 
-    picDealer_ = makePicture(QStringLiteral("picDealer"), pictures_.dealerButton, kDealerLeft,
-                             kDealerTop, 390, 345);
+    picDealer_ = makePicture(QStringLiteral("picDealer"), kDealerLeft, kDealerTop, 390, 345);
     dealerPlace_ = placed_.back().get();
 
     const float flopLeft[demo::kBoardCards] = {3300, 4095, 4890, 5685, 6465};
     const float flopTop[demo::kBoardCards] = {2805, 2805, 2805, 2805, 2790};
     for (int i = 0; i < demo::kBoardCards; ++i)
-        picFlop_[i] = makePicture(QStringLiteral("picFlop_%1").arg(i), pictures_.board[i],
-                                  flopLeft[i], flopTop[i], 810, 1080);
+        picFlop_[i] =
+            makePicture(QStringLiteral("picFlop_%1").arg(i), flopLeft[i], flopTop[i], 810, 1080);
 
-    picShowDown1_ =
-        makePicture(QStringLiteral("picShowDown1"), pictures_.showdown1, 1935, 1665, 1035, 1080);
-    picShowDown2_ =
-        makePicture(QStringLiteral("picShowDown2"), pictures_.showdown2, 6510, 4395, 1020, 1080);
+    picShowDown1_ = makePicture(QStringLiteral("picShowDown1"), 1935, 1665, 1035, 1080);
+    picShowDown2_ = makePicture(QStringLiteral("picShowDown2"), 6510, 4395, 1020, 1080);
 
     for (int i = 0; i <= demo::kSeats; ++i) {
         auto* label =
@@ -154,18 +151,35 @@ TwipsControl& SampleGamePanel::place(QWidget* widget, float left, float top, flo
     return *placed_.back();
 }
 
-QLabel* SampleGamePanel::makePicture(const QString& name, const QPixmap& picture, float left,
-                                     float top, float width, float height) {
+QLabel* SampleGamePanel::makePicture(const QString& name, float left, float top, float width,
+                                     float height) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    label->setPixmap(picture);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
     place(label, left, top, width, height);
     return label;
 }
 
+// The pictures are drawn when the panel is first needed rather than at
+// start-up: drawing the table takes longer than building the whole main window.
+void SampleGamePanel::ensurePictures() {
+    if (!pictures_.table.isNull()) return;
+    pictures_ = makeTablePictures(services_.cards);
+    for (auto* p : picPocket_) p->setPixmap(pictures_.holeCards);
+    picDealer_->setPixmap(pictures_.dealerButton);
+    for (int i = 0; i < demo::kBoardCards; ++i) picFlop_[i]->setPixmap(pictures_.board[i]);
+    picShowDown1_->setPixmap(pictures_.showdown1);
+    picShowDown2_->setPixmap(pictures_.showdown2);
+}
+
+void SampleGamePanel::showEvent(QShowEvent* event) {
+    ensurePictures();
+    QWidget::showEvent(event);
+}
+
 void SampleGamePanel::paintEvent(QPaintEvent*) {
+    ensurePictures();
     QPainter p(this);
     p.drawPixmap(0, 0, pictures_.table);
 }
@@ -214,6 +228,7 @@ bool SampleGamePanel::pause(std::int32_t milliseconds) {
 }
 
 void SampleGamePanel::resetDemo() {
+    ensurePictures();
     picShowDown1_->hide();
     picShowDown2_->hide();
     cmdNext_->setText(QStringLiteral("Next"));

@@ -49,6 +49,7 @@ class SampleGamePanel : public QWidget {
     void lblEnoughClicked();
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -69,8 +70,8 @@ class SampleGamePanel : public QWidget {
     void setLabelCaption(int index, const QString& caption);
 
     TwipsControl& place(QWidget* widget, float left, float top, float width, float height);
-    QLabel* makePicture(const QString& name, const QPixmap& picture, float left, float top,
-                        float width, float height);
+    QLabel* makePicture(const QString& name, float left, float top, float width, float height);
+    void ensurePictures();
 
     Services& services_;
     TablePictures pictures_;

@@ -58,11 +58,13 @@ double evaluateRate(const std::vector<Hand>& hands, int rounds, long& checksum) 
     double best = 0;
     for (int round = 0; round < rounds; ++round) {
         const std::size_t start = opaqueStart;
+        const Hand* const data = hands.data();
+        const std::size_t count = hands.size();
         long sum = 0;
         const auto from = Clock::now();
-        for (std::size_t i = start; i < hands.size(); ++i)
+        for (std::size_t i = start; i < count; ++i)
             sum +=
-                poker::code(poker::EvaluatePokerHand(hands[i].data(), poker::kHandSize, noReport));
+                poker::code(poker::EvaluatePokerHand(data[i].data(), poker::kHandSize, noReport));
         const auto to = Clock::now();
         sink = sum;
         checksum = sum;

@@ -18,12 +18,12 @@
 // what runs right after the first paint counts towards its peak memory, and
 // ends.
 class FirstPaint : public QObject {
-public:
+  public:
     FirstPaint(QWidget* watched, int lingerMs) : lingerMs_(lingerMs) {
         watched->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && !seen_) {
             seen_ = true;
@@ -41,7 +41,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     int lingerMs_;
     bool seen_ = false;
 };

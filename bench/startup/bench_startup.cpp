@@ -76,7 +76,8 @@ Run runProbe(const std::string& program) {
     std::string text;
     char buffer[256];
     ssize_t n;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(n));
+    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, static_cast<std::size_t>(n));
     close(out[0]);
     int status = 0;
     rusage usage{};
@@ -92,7 +93,7 @@ Run runProbe(const std::string& program) {
 
 // The real pump, counting how often the wait wakes.
 class CountingPump : public tutor::EventPump {
-public:
+  public:
     explicit CountingPump(tutor::EventPump& real) : real_(real) {}
     void processPendingEvents() override { real_.processPendingEvents(); }
     void waitForEventsUntil(std::int64_t deadlineMs) override {
@@ -101,11 +102,13 @@ public:
     }
     int wakes = 0;
 
-private:
+  private:
     tutor::EventPump& real_;
 };
 
-const char* verdict(bool met) { return met ? "met" : "MISSED"; }
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
 
 }  // namespace
 
@@ -113,7 +116,8 @@ int main(int argc, char** argv) {
     int runs = 7;
     int waitRuns = 3;
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--runs") && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
+        if (!std::strcmp(argv[i], "--runs") && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
         if (!std::strcmp(argv[i], "--wait-runs") && i + 1 < argc)
             waitRuns = std::max(1, std::atoi(argv[++i]));
     }
@@ -133,8 +137,8 @@ int main(int argc, char** argv) {
     runProbe(app);  // one untimed run of each, so both find the libraries cached
     runProbe(bare);
     for (int i = 0; i < runs; ++i) {
-        for (const auto& [program, ms, mb, cpu] :
-             {std::tuple{&app, &appMs, &appMb, &appCpu}, std::tuple{&bare, &bareMs, &bareMb, &bareCpu}}) {
+        for (const auto& [program, ms, mb, cpu] : {std::tuple{&app, &appMs, &appMb, &appCpu},
+                                                   std::tuple{&bare, &bareMs, &bareMb, &bareCpu}}) {
             const Run r = runProbe(*program);
             if (r.startupMs < 0) {
                 std::fprintf(stderr, "%s did not report its first paint\n", program->c_str());
@@ -144,17 +148,19 @@ int main(int argc, char** argv) {
             mb->push_back(r.peakMb);
             cpu->push_back(r.cpuMs);
         }
-        std::printf("  run %2d: tutor %6.1f ms %5.1f MB (processor %6.1f ms)   bare %6.1f ms %5.1f MB "
-                    "(processor %6.1f ms)\n",
-                    i + 1, appMs.back(), appMb.back(), appCpu.back(), bareMs.back(), bareMb.back(),
-                    bareCpu.back());
+        std::printf(
+            "  run %2d: tutor %6.1f ms %5.1f MB (processor %6.1f ms)   bare %6.1f ms %5.1f MB "
+            "(processor %6.1f ms)\n",
+            i + 1, appMs.back(), appMb.back(), appCpu.back(), bareMs.back(), bareMb.back(),
+            bareCpu.back());
     }
     const double startRatio = median(appMs) / median(bareMs);
     const double memRatio = median(appMb) / median(bareMb);
     std::printf("median start-up: tutor %.1f ms, bare window %.1f ms: %.2f x (goal 1.5 x: %s)\n",
                 median(appMs), median(bareMs), startRatio, verdict(startRatio <= 1.5));
-    std::printf("median processor time of a probe run: tutor %.1f ms, bare window %.1f ms: %.2f x\n",
-                median(appCpu), median(bareCpu), median(appCpu) / median(bareCpu));
+    std::printf(
+        "median processor time of a probe run: tutor %.1f ms, bare window %.1f ms: %.2f x\n",
+        median(appCpu), median(bareCpu), median(appCpu) / median(bareCpu));
     std::printf("median peak memory: tutor %.1f MB, bare window %.1f MB: %.2f x (goal 1.3 x: %s)\n",
                 median(appMb), median(bareMb), memRatio, verdict(memRatio <= 1.3));
 
@@ -183,8 +189,9 @@ int main(int argc, char** argv) {
                     wallMs, cpuMs, cpuShares.back(), pump.wakes);
     }
     const double share = median(cpuShares);
-    std::printf("median processor time during the wait: %.3f %% of its length (goal under 1 %%: %s)\n",
-                share, verdict(share < 1.0));
+    std::printf(
+        "median processor time during the wait: %.3f %% of its length (goal under 1 %%: %s)\n",
+        share, verdict(share < 1.0));
     std::fflush(stdout);
     // Leave without a close request: that would start the promotion window.
     _exit(0);

@@ -21,8 +21,9 @@ int main(int argc, char* argv[]) {
         root->setExpanded(true);
     }
     auto* browser = new QTextBrowser(&window);
-    browser->setHtml("<html><body><h1>Welcome</h1><p>A short page of text, with a "
-                     "<a href=\"next.html\">link</a>.</p></body></html>");
+    browser->setHtml(
+        "<html><body><h1>Welcome</h1><p>A short page of text, with a "
+        "<a href=\"next.html\">link</a>.</p></body></html>");
     auto* layout = new QHBoxLayout(&window);
     layout->addWidget(tree, 1);
     layout->addWidget(browser, 3);

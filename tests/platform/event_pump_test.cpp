@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTimer>
+#include <QWidget>
 
 #include "fakes/FakeServices.h"
 #include "platform/RealSeams.h"
@@ -57,6 +60,34 @@ TEST_F(RealWait, HandlesTimersAndPostedEventsWhileItWaits) {
     shortDelay(80, clock, pump);
     EXPECT_TRUE(ticked);
     EXPECT_TRUE(posted);
+}
+
+// What the sample game's animations rely on: the window repaints and its
+// buttons answer while a wait runs.
+TEST_F(RealWait, PaintsAndClicksAreHandledWhileItWaits) {
+    struct Painted : QWidget {
+        int paints = 0;
+        void paintEvent(QPaintEvent*) override { ++paints; }
+    } window;
+    auto* button = new QPushButton("Next", &window);
+    button->setGeometry(10, 10, 80, 30);
+    window.resize(200, 100);
+    window.show();
+    shortDelay(30, clock, pump);  // the first show settles
+    bool clicked = false;
+    QObject::connect(button, &QPushButton::clicked, [&] { clicked = true; });
+    const int paintsBefore = window.paints;
+    window.update();
+    const QPointF at(40, 15);
+    QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, at,
+                                                        button->mapToGlobal(at), Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, at,
+                                                        button->mapToGlobal(at), Qt::LeftButton,
+                                                        Qt::NoButton, Qt::NoModifier));
+    shortDelay(60, clock, pump);
+    EXPECT_GT(window.paints, paintsBefore);
+    EXPECT_TRUE(clicked);
 }
 
 TEST_F(RealWait, ZeroOrLessReturnsWithoutHandlingAnything) {

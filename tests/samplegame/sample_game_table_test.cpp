@@ -67,7 +67,11 @@ TEST_F(SampleGameTable, DealerButtonSlidesOnScreen) {
     EXPECT_EQ(label("picDealer")->pos(), QPoint(527, 272));
 }
 
+// The pictures are drawn when the game first starts, not when the panel is
+// built at start-up.
 TEST_F(SampleGameTable, PicturesHaveTheirSizesAndCards) {
+    EXPECT_TRUE(fakes.cards.draws.empty());
+    start();
     const std::pair<const char*, QSize> sizes[] = {
         {"picDealer", {26, 23}},    {"picPocket_5", {39, 41}},  {"picFlop_2", {54, 72}},
         {"picShowDown1", {67, 70}}, {"picShowDown2", {66, 70}},

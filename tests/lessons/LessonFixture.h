@@ -26,7 +26,7 @@ namespace tutor::testing {
 // The lesson panel as the main window holds it: on a form beside a tree, a
 // page pane and a sample-game panel, each with its design geometry in twips.
 class LessonFixture : public ::testing::Test {
-protected:
+  protected:
     LessonFixture() { build(); }
 
     void build(int screenPixels = 1024) {
@@ -75,27 +75,6 @@ protected:
         for (int k = 0; k < 52; ++k) n += key(k)->isEnabled() ? 1 : 0;
         return n;
     }
-
-    // The draws a shuffle pass needs so that the given keys come to lie at
-    // deck positions 0, 1, ... (from a deck in key order); the rest of the
-    // pass swaps with position 50 and leaves them there. Key 51 cannot be
-    // brought forward by the pass and is not used.
-    static std::vector<float> passPlacing(const std::vector<int>& keys) {
-        std::vector<int> deck(52);
-        for (int i = 0; i < 52; ++i) deck[i] = i;
-        std::vector<float> draws;
-        for (int i = 0; i < 52; ++i) {
-            int j = 50;
-            if (i < static_cast<int>(keys.size())) {
-                for (j = 0; deck[j] != keys[i]; ++j) {
-                }
-            }
-            draws.push_back((static_cast<float>(j) + 0.5f) / 51.0f);
-            std::swap(deck[i], deck[j]);
-        }
-        return draws;
-    }
-    static float biasDrawFor(int r) { return (static_cast<float>(r) - 0.5f) / 6.0f; }
 
     FakeServices fakes;
     poker::KeyedCollection preflopList;

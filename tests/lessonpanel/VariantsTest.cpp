@@ -3,6 +3,7 @@
 #include "PanelFixture.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 namespace tutor::testing {
 namespace {
@@ -115,6 +116,8 @@ TEST_F(Variants, OneB_BiasedDealThenWrongAndRightName) {
 
     clickLabel(3);  // "Flush"
     EXPECT_EQ(sounds(), (QStringList{"wavs/no.wav", "wavs/yes.wav"}));
+    for (const QString& path : fakes.sound.played)
+        EXPECT_TRUE(QFileInfo(path).isFile()) << path.toStdString();  // in the program folder
     EXPECT_EQ(highlighted(), 3);
     EXPECT_FALSE(st().awaitingAnswer);
     EXPECT_EQ(message()->text(), "Click a poker hand name from the list..");

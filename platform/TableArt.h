@@ -25,13 +25,17 @@ QFont pixelFont(const QString& family, int pixels, bool bold, bool italic = fals
 // The look of an oval table: a padded wooden rail round a felt lit from the
 // centre, with a faint betting line and the table's name on the felt.
 struct OvalTableStyle {
+    OvalTableStyle(const QPointF& centre, double feltRx, double feltRy, double rail)
+        : centre(centre), feltRx(feltRx), feltRy(feltRy), rail(rail) {}
+
     QPointF centre;
-    double feltRx = 0, feltRy = 0;  // radii of the felt
-    double rail = 0;                // width of the rail round it
+    double feltRx, feltRy;  // radii of the felt
+    double rail;            // width of the rail round it
 
     QColor woodTop, woodBottom, railEdge;
     double railEdgeWidth = 1;
-    QColor clothCentre, clothEdge, feltEdge;
+    QColor clothCentre, clothEdge;
+    QColor feltEdge{0x0a, 0x30, 0x16};
     double feltEdgeWidth = 1;
 
     QColor bettingLine;  // faint, so labels on the felt stay readable

@@ -36,19 +36,14 @@ const Seat kSeats[10] = {
     {{147, 222}, "QuillFan", "$1,000"}, {{48, 196}, "slowroll", "$405"},
 };
 
-const OvalTableStyle kTable = [] {
-    OvalTableStyle t;
-    t.centre = kCentre;
-    t.feltRx = kFeltRx;
-    t.feltRy = kFeltRy;
-    t.rail = kRail;
+OvalTableStyle tableStyle() {
+    OvalTableStyle t(kCentre, kFeltRx, kFeltRy, kRail);
     t.woodTop = QColor(0x8a, 0x5a, 0x2c);
     t.woodBottom = QColor(0x40, 0x26, 0x10);
     t.railEdge = QColor(0x20, 0x12, 0x06);
     t.railEdgeWidth = 1.5;
     t.clothCentre = QColor(0x2a, 0x86, 0x48);
     t.clothEdge = QColor(0x12, 0x52, 0x28);
-    t.feltEdge = QColor(0x0a, 0x30, 0x16);
     t.feltEdgeWidth = 1.5;
     t.bettingLine = QColor(255, 255, 255, 40);
     t.bettingLineWidth = 1;
@@ -58,10 +53,10 @@ const OvalTableStyle kTable = [] {
     t.nameColour = QColor(255, 255, 255, 60);
     t.nameBox = QRectF(kCentre.x() - 100, 66, 200, 18);
     return t;
-}();
+}
 
 // Small plates in a condensed face, so that ten fit round the table.
-const NamePlateStyle kPlate = [] {
+NamePlateStyle plateStyle() {
     NamePlateStyle s;
     s.size = QSizeF(48, 20);
     s.shineTop = QColor(0x44, 0x44, 0x4c);
@@ -73,7 +68,7 @@ const NamePlateStyle kPlate = [] {
     s.textMargin = 1;
     s.chipsRaise = 1;
     return s;
-}();
+}
 
 void drawRoom(QPainter& p) {
     QLinearGradient room(0, 0, 0, kTableHeight);
@@ -112,9 +107,10 @@ QPixmap drawTable() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawRoom(p);
-    drawOvalTable(p, kTable);
+    drawOvalTable(p, tableStyle());
+    const NamePlateStyle plate = plateStyle();
     for (const Seat& seat : kSeats)
-        drawNamePlate(p, kPlate, seat.plate, QString::fromLatin1(seat.nickname),
+        drawNamePlate(p, plate, seat.plate, QString::fromLatin1(seat.nickname),
                       QString::fromLatin1(seat.chips));
     drawDealerButton(p, QPointF(165, 62));
     drawStatusLine(p);

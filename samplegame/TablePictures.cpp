@@ -40,19 +40,14 @@ const std::array<QPointF, 9> kPlates = {{
     {325, 432},
 }};
 
-const OvalTableStyle kTable = [] {
-    OvalTableStyle t;
-    t.centre = kCentre;
-    t.feltRx = kFeltRx;
-    t.feltRy = kFeltRy;
-    t.rail = kRail;
+OvalTableStyle tableStyle() {
+    OvalTableStyle t(kCentre, kFeltRx, kFeltRy, kRail);
     t.woodTop = QColor(0x7a, 0x4e, 0x26);
     t.woodBottom = QColor(0x3e, 0x24, 0x0e);
     t.railEdge = QColor(0x24, 0x14, 0x06);
     t.railEdgeWidth = 2;
     t.clothCentre = QColor(0x23, 0x7a, 0x3e);
     t.clothEdge = QColor(0x10, 0x4c, 0x24);
-    t.feltEdge = QColor(0x0a, 0x30, 0x16);
     t.feltEdgeWidth = 2;
     t.bettingLine = QColor(255, 255, 255, 45);
     t.bettingLineWidth = 1.5;
@@ -62,9 +57,9 @@ const OvalTableStyle kTable = [] {
     t.nameColour = QColor(255, 255, 255, 55);
     t.nameBox = QRectF(kCentre.x() - 150, 150, 300, 24);
     return t;
-}();
+}
 
-const NamePlateStyle kPlate = [] {
+NamePlateStyle plateStyle() {
     NamePlateStyle s;
     s.size = QSizeF(78, 34);
     s.shineTop = QColor(0x3a, 0x3a, 0x40);
@@ -74,7 +69,7 @@ const NamePlateStyle kPlate = [] {
     s.fontPixels = 11;
     s.textMargin = 2;
     return s;
-}();
+}
 
 // Draws card cardId (face or back) into target, scaling the library's card.
 CardPainter libraryCard(CardLibrary& cards, bool back) {
@@ -135,12 +130,13 @@ QPixmap drawTable() {
     p.setRenderHint(QPainter::TextAntialiasing);
     drawRoom(p);
     for (const QPointF& plate : kPlates) drawChair(p, plate);
-    drawOvalTable(p, kTable);
+    drawOvalTable(p, tableStyle());
+    const NamePlateStyle plate = plateStyle();
     const auto& seats = demo::seats();
     for (int i = 0; i < demo::kSeats; ++i)
-        drawNamePlate(p, kPlate, kPlates[i], QString::fromLatin1(seats[i].nickname),
+        drawNamePlate(p, plate, kPlates[i], QString::fromLatin1(seats[i].nickname),
                       QString::fromLatin1(seats[i].chips));
-    drawNamePlate(p, kPlate, kPlates[8], QString(), QString());
+    drawNamePlate(p, plate, kPlates[8], QString(), QString());
     drawOptionBoxes(p);
     return pm;
 }

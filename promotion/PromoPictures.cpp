@@ -4,9 +4,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include "platform/CardRenderer.h"
+#include "platform/TableArt.h"
 
 namespace tutor {
 
@@ -28,7 +28,6 @@ struct Seat {
 };
 
 // Clockwise from the left; the player whose jacks show sits at the bottom.
-constexpr double kPlateWidth = 48, kPlateHeight = 20;
 const Seat kSeats[10] = {
     {{25, 100}, "acehigh77", "$212"},   {{40, 40}, "Tessa_B", "$1,480"},
     {{110, 14}, "riverwitch", "$95"},   {{287, 14}, "KnightRob", "$640"},
@@ -37,17 +36,38 @@ const Seat kSeats[10] = {
     {{147, 222}, "QuillFan", "$1,000"}, {{48, 196}, "slowroll", "$405"},
 };
 
-QFont pixelFont(const QString& family, int pixels, bool bold) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+OvalTableStyle tableStyle() {
+    OvalTableStyle t(kCentre, kFeltRx, kFeltRy, kRail);
+    t.woodTop = QColor(0x8a, 0x5a, 0x2c);
+    t.woodBottom = QColor(0x40, 0x26, 0x10);
+    t.railEdge = QColor(0x20, 0x12, 0x06);
+    t.railEdgeWidth = 1.5;
+    t.clothCentre = QColor(0x2a, 0x86, 0x48);
+    t.clothEdge = QColor(0x12, 0x52, 0x28);
+    t.feltEdgeWidth = 1.5;
+    t.bettingLine = QColor(255, 255, 255, 40);
+    t.bettingLineWidth = 1;
+    t.bettingLineInset = QSizeF(26, 24);
+    t.name = QStringLiteral("Quill Lane");
+    t.nameFontPixels = 13;
+    t.nameColour = QColor(255, 255, 255, 60);
+    t.nameBox = QRectF(kCentre.x() - 100, 66, 200, 18);
+    return t;
 }
 
-QPixmap transparentPixmap(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
-    return pm;
+// Small plates in a condensed face, so that ten fit round the table.
+NamePlateStyle plateStyle() {
+    NamePlateStyle s;
+    s.size = QSizeF(48, 20);
+    s.shineTop = QColor(0x44, 0x44, 0x4c);
+    s.shineBottom = QColor(0x14, 0x14, 0x18);
+    s.frameInset = 0.5;
+    s.cornerRadius = 3;
+    s.fontFamily = QStringLiteral("DejaVu Sans Condensed");
+    s.fontPixels = 8;
+    s.textMargin = 1;
+    s.chipsRaise = 1;
+    return s;
 }
 
 void drawRoom(QPainter& p) {
@@ -55,56 +75,6 @@ void drawRoom(QPainter& p) {
     room.setColorAt(0, QColor(0x1c, 0x24, 0x3a));
     room.setColorAt(1, QColor(0x08, 0x0b, 0x14));
     p.fillRect(0, 0, kTableWidth, kTableHeight, room);
-}
-
-void drawTableTop(QPainter& p) {
-    const QRectF rail(kCentre.x() - kFeltRx - kRail, kCentre.y() - kFeltRy - kRail,
-                      2 * (kFeltRx + kRail), 2 * (kFeltRy + kRail));
-    QLinearGradient wood(rail.topLeft(), rail.bottomLeft());
-    wood.setColorAt(0, QColor(0x8a, 0x5a, 0x2c));
-    wood.setColorAt(1, QColor(0x40, 0x26, 0x10));
-    p.setPen(QPen(QColor(0x20, 0x12, 0x06), 1.5));
-    p.setBrush(wood);
-    p.drawEllipse(rail);
-
-    const QRectF felt(kCentre.x() - kFeltRx, kCentre.y() - kFeltRy, 2 * kFeltRx, 2 * kFeltRy);
-    QRadialGradient cloth(kCentre, kFeltRx);
-    cloth.setColorAt(0, QColor(0x2a, 0x86, 0x48));
-    cloth.setColorAt(1, QColor(0x12, 0x52, 0x28));
-    p.setPen(QPen(QColor(0x0a, 0x30, 0x16), 1.5));
-    p.setBrush(cloth);
-    p.drawEllipse(felt);
-
-    // The betting line and the table's name, faint, under the cards.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 40), 1));
-    p.drawEllipse(kCentre, kFeltRx - 26, kFeltRy - 24);
-    QFont logo = pixelFont(QStringLiteral("Liberation Serif"), 13, true);
-    logo.setItalic(true);
-    p.setFont(logo);
-    p.setPen(QColor(255, 255, 255, 60));
-    p.drawText(QRectF(kCentre.x() - 100, 66, 200, 18), Qt::AlignCenter,
-               QStringLiteral("Quill Lane"));
-}
-
-void drawPlate(QPainter& p, const Seat& seat) {
-    const QRectF r(seat.plate.x() - kPlateWidth / 2, seat.plate.y() - kPlateHeight / 2, kPlateWidth,
-                   kPlateHeight);
-    QLinearGradient shine(r.topLeft(), r.bottomLeft());
-    shine.setColorAt(0, QColor(0x44, 0x44, 0x4c));
-    shine.setColorAt(1, QColor(0x14, 0x14, 0x18));
-    p.setPen(QPen(QColor(0xb8, 0x9c, 0x58), 1));
-    p.setBrush(shine);
-    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    const QString family = QStringLiteral("DejaVu Sans Condensed");
-    p.setFont(pixelFont(family, 8, true));
-    p.setPen(Qt::white);
-    p.drawText(r.adjusted(1, 1, -1, -r.height() / 2), Qt::AlignCenter,
-               QString::fromLatin1(seat.nickname));
-    p.setFont(pixelFont(family, 8, false));
-    p.setPen(QColor(0xff, 0xd8, 0x5a));
-    p.drawText(r.adjusted(1, r.height() / 2 - 1, -1, -1), Qt::AlignCenter,
-               QString::fromLatin1(seat.chips));
 }
 
 void drawDealerButton(QPainter& p, const QPointF& centre) {
@@ -137,22 +107,21 @@ QPixmap drawTable() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawRoom(p);
-    drawTableTop(p);
-    for (const Seat& seat : kSeats) drawPlate(p, seat);
+    drawOvalTable(p, tableStyle());
+    const NamePlateStyle plate = plateStyle();
+    for (const Seat& seat : kSeats)
+        drawNamePlate(p, plate, seat.plate, QString::fromLatin1(seat.nickname),
+                      QString::fromLatin1(seat.chips));
     drawDealerButton(p, QPointF(165, 62));
     drawStatusLine(p);
     return pm;
 }
 
-// Two cards, the second lying offset to the lower right of the first.
-QPixmap drawPair(QSize size, QSizeF card, int first, int second, bool faceDown) {
-    QPixmap pm = transparentPixmap(size.width(), size.height());
-    QPainter p(&pm);
-    CardRenderer::draw(p, QRectF(QPointF(0, 0), card), first, faceDown);
-    CardRenderer::draw(
-        p, QRectF(QPointF(size.width() - card.width(), size.height() - card.height()), card),
-        second, faceDown);
-    return pm;
+// Draws a card from our own renderer, face up or down.
+CardPainter rendererCard(bool faceDown) {
+    return [faceDown](QPainter& p, const QRectF& target, int cardId) {
+        CardRenderer::draw(p, target, cardId, faceDown);
+    };
 }
 
 }  // namespace
@@ -160,9 +129,9 @@ QPixmap drawPair(QSize size, QSizeF card, int first, int second, bool faceDown) 
 PromoPictures makePromoPictures() {
     PromoPictures pics;
     pics.table = drawTable();
-    pics.faceDownPair = drawPair(QSize(20, 21), QSizeF(14, 19), 0, 0, true);
-    pics.jacks = drawPair(QSize(40, 42), QSizeF(29, 39), PromoPictures::kJackOfHearts,
-                          PromoPictures::kJackOfDiamonds, false);
+    pics.faceDownPair = drawCardPair(QSize(20, 21), QSizeF(14, 19), 0, 0, rendererCard(true));
+    pics.jacks = drawCardPair(QSize(40, 42), QSizeF(29, 39), PromoPictures::kJackOfHearts,
+                              PromoPictures::kJackOfDiamonds, rendererCard(false));
     for (int i = 0; i < PromoPictures::kBoardCards; ++i)
         pics.board[i] = CardRenderer::face(PromoPictures::kBoard[i], QSize(27, 36));
     return pics;
@@ -179,9 +148,7 @@ QPixmap makePromoLogo(const QString& brand) {
     p.setPen(QPen(QColor(0x40, 0x0a, 0x02), 1));
     p.setBrush(badge);
     p.drawRoundedRect(QRectF(0.5, 0.5, 61, 16), 4, 4);
-    QFont f = pixelFont(QStringLiteral("Liberation Serif"), 12, true);
-    f.setItalic(true);
-    p.setFont(f);
+    p.setFont(pixelFont(QStringLiteral("Liberation Serif"), 12, true, true));
     p.setPen(QColor(0xff, 0xe6, 0x9a));
     p.drawText(QRectF(2, 0, 58, 17), Qt::AlignCenter, brand);
     return pm;

@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 
 #include "platform/Services.h"
+#include "platform/TableArt.h"
 
 namespace tutor {
 
@@ -38,29 +39,47 @@ const std::array<QPointF, 9> kPlates = {{
     {525, 400},
     {325, 432},
 }};
-constexpr double kPlateWidth = 78, kPlateHeight = 34;
 
-QFont plateFont(int pixels, bool bold) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+OvalTableStyle tableStyle() {
+    OvalTableStyle t(kCentre, kFeltRx, kFeltRy, kRail);
+    t.woodTop = QColor(0x7a, 0x4e, 0x26);
+    t.woodBottom = QColor(0x3e, 0x24, 0x0e);
+    t.railEdge = QColor(0x24, 0x14, 0x06);
+    t.railEdgeWidth = 2;
+    t.clothCentre = QColor(0x23, 0x7a, 0x3e);
+    t.clothEdge = QColor(0x10, 0x4c, 0x24);
+    t.feltEdgeWidth = 2;
+    t.bettingLine = QColor(255, 255, 255, 45);
+    t.bettingLineWidth = 1.5;
+    t.bettingLineInset = QSizeF(40, 36);
+    t.name = QString::fromLatin1(demo::kPokerRoom);
+    t.nameFontPixels = 17;
+    t.nameColour = QColor(255, 255, 255, 55);
+    t.nameBox = QRectF(kCentre.x() - 150, 150, 300, 24);
+    return t;
 }
 
-// Draws card cardId (face or back) at x, y scaled to width x height.
-void drawCard(QPainter& p, CardLibrary& cards, double x, double y, double width, double height,
-              int cardId, bool back) {
-    p.save();
-    p.translate(x, y);
-    p.scale(width / kCardWidth, height / kCardHeight);
-    cards.cdtDraw(p, 0, 0, cardId, back ? 1 : 0, 0x00ffffff);
-    p.restore();
+NamePlateStyle plateStyle() {
+    NamePlateStyle s;
+    s.size = QSizeF(78, 34);
+    s.shineTop = QColor(0x3a, 0x3a, 0x40);
+    s.shineBottom = QColor(0x12, 0x12, 0x16);
+    s.cornerRadius = 6;
+    s.fontFamily = QStringLiteral("Liberation Sans");
+    s.fontPixels = 11;
+    s.textMargin = 2;
+    return s;
 }
 
-QPixmap transparentPixmap(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
-    return pm;
+// Draws card cardId (face or back) into target, scaling the library's card.
+CardPainter libraryCard(CardLibrary& cards, bool back) {
+    return [&cards, back](QPainter& p, const QRectF& target, int cardId) {
+        p.save();
+        p.translate(target.topLeft());
+        p.scale(target.width() / kCardWidth, target.height() / kCardHeight);
+        cards.cdtDraw(p, 0, 0, cardId, back ? 1 : 0, 0x00ffffff);
+        p.restore();
+    };
 }
 
 void drawRoom(QPainter& p) {
@@ -68,40 +87,6 @@ void drawRoom(QPainter& p) {
     room.setColorAt(0, QColor(0x2c, 0x34, 0x44));
     room.setColorAt(1, QColor(0x0a, 0x0d, 0x14));
     p.fillRect(0, 0, kTableWidth, kTableHeight, room);
-}
-
-void drawTableTop(QPainter& p) {
-    // The padded rail, then the felt inside it.
-    const QRectF rail(kCentre.x() - kFeltRx - kRail, kCentre.y() - kFeltRy - kRail,
-                      2 * (kFeltRx + kRail), 2 * (kFeltRy + kRail));
-    QLinearGradient wood(rail.topLeft(), rail.bottomLeft());
-    wood.setColorAt(0, QColor(0x7a, 0x4e, 0x26));
-    wood.setColorAt(1, QColor(0x3e, 0x24, 0x0e));
-    p.setPen(QPen(QColor(0x24, 0x14, 0x06), 2));
-    p.setBrush(wood);
-    p.drawEllipse(rail);
-
-    const QRectF felt(kCentre.x() - kFeltRx, kCentre.y() - kFeltRy, 2 * kFeltRx, 2 * kFeltRy);
-    QRadialGradient cloth(kCentre, kFeltRx);
-    cloth.setColorAt(0, QColor(0x23, 0x7a, 0x3e));
-    cloth.setColorAt(1, QColor(0x10, 0x4c, 0x24));
-    p.setPen(QPen(QColor(0x0a, 0x30, 0x16), 2));
-    p.setBrush(cloth);
-    p.drawEllipse(felt);
-
-    // The betting line and the room's name, faint, so white labels on the
-    // felt stay easy to read.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 45), 1.5));
-    p.drawEllipse(kCentre, kFeltRx - 40, kFeltRy - 36);
-    QFont logo(QStringLiteral("Liberation Serif"));
-    logo.setPixelSize(17);
-    logo.setItalic(true);
-    logo.setBold(true);
-    p.setFont(logo);
-    p.setPen(QColor(255, 255, 255, 55));
-    p.drawText(QRectF(kCentre.x() - 150, 150, 300, 24), Qt::AlignCenter,
-               QString::fromLatin1(demo::kPokerRoom));
 }
 
 void drawChair(QPainter& p, const QPointF& plate) {
@@ -123,28 +108,9 @@ void drawChair(QPainter& p, const QPointF& plate) {
     p.restore();
 }
 
-void drawPlate(QPainter& p, const QPointF& centre, const char* nickname, const char* chips) {
-    const QRectF r(centre.x() - kPlateWidth / 2, centre.y() - kPlateHeight / 2, kPlateWidth,
-                   kPlateHeight);
-    QLinearGradient shine(r.topLeft(), r.bottomLeft());
-    shine.setColorAt(0, QColor(0x3a, 0x3a, 0x40));
-    shine.setColorAt(1, QColor(0x12, 0x12, 0x16));
-    p.setPen(QPen(QColor(0xb8, 0x9c, 0x58), 1));
-    p.setBrush(shine);
-    p.drawRoundedRect(r, 6, 6);
-    if (!nickname) return;
-    p.setFont(plateFont(11, true));
-    p.setPen(Qt::white);
-    p.drawText(r.adjusted(2, 2, -2, -r.height() / 2), Qt::AlignCenter,
-               QString::fromLatin1(nickname));
-    p.setFont(plateFont(11, false));
-    p.setPen(QColor(0xff, 0xd8, 0x5a));
-    p.drawText(r.adjusted(2, r.height() / 2, -2, -2), Qt::AlignCenter, QString::fromLatin1(chips));
-}
-
 void drawOptionBoxes(QPainter& p) {
     const char* const options[] = {"Auto post blinds", "Sit out next hand", "Muck losing hands"};
-    p.setFont(plateFont(11, false));
+    p.setFont(pixelFont(QStringLiteral("Liberation Sans"), 11, false));
     int y = 470;
     for (const char* text : options) {
         p.setPen(QColor(0xc8, 0xc8, 0xc8));
@@ -164,11 +130,13 @@ QPixmap drawTable() {
     p.setRenderHint(QPainter::TextAntialiasing);
     drawRoom(p);
     for (const QPointF& plate : kPlates) drawChair(p, plate);
-    drawTableTop(p);
+    drawOvalTable(p, tableStyle());
+    const NamePlateStyle plate = plateStyle();
     const auto& seats = demo::seats();
     for (int i = 0; i < demo::kSeats; ++i)
-        drawPlate(p, kPlates[i], seats[i].nickname, seats[i].chips);
-    drawPlate(p, kPlates[8], nullptr, nullptr);
+        drawNamePlate(p, plate, kPlates[i], QString::fromLatin1(seats[i].nickname),
+                      QString::fromLatin1(seats[i].chips));
+    drawNamePlate(p, plate, kPlates[8], QString(), QString());
     drawOptionBoxes(p);
     return pm;
 }
@@ -183,23 +151,9 @@ QPixmap drawDealerButton() {
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     p.setBrush(ivory);
     p.drawEllipse(QRectF(1, 1, 24, 21));
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(14);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(pixelFont(QStringLiteral("Liberation Sans"), 14, true));
     p.setPen(Qt::black);
     p.drawText(QRectF(1, 1, 24, 21), Qt::AlignCenter, QStringLiteral("D"));
-    return pm;
-}
-
-// Two cards fanned: the second lies offset to the lower right of the first.
-QPixmap drawPair(CardLibrary& cards, int width, int height, double cardWidth, double cardHeight,
-                 int first, int second, bool back) {
-    QPixmap pm = transparentPixmap(width, height);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    drawCard(p, cards, 0, 0, cardWidth, cardHeight, first, back);
-    drawCard(p, cards, width - cardWidth, height - cardHeight, cardWidth, cardHeight, second, back);
     return pm;
 }
 
@@ -209,17 +163,18 @@ TablePictures makeTablePictures(CardLibrary& cards) {
     TablePictures pics;
     pics.table = drawTable();
     pics.dealerButton = drawDealerButton();
-    pics.holeCards = drawPair(cards, 39, 41, 28, 38, 0, 0, true);
+    pics.holeCards = drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0, libraryCard(cards, true));
+    const CardPainter face = libraryCard(cards, false);
     for (int i = 0; i < demo::kBoardCards; ++i) {
         pics.board[i] = transparentPixmap(54, 72);
         QPainter p(&pics.board[i]);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        drawCard(p, cards, 0, 0, 54, 72, demo::kBoard[i], false);
+        face(p, QRectF(0, 0, 54, 72), demo::kBoard[i]);
     }
     pics.showdown1 =
-        drawPair(cards, 67, 70, 48, 65, demo::kShowdown1[0], demo::kShowdown1[1], false);
+        drawCardPair(QSize(67, 70), QSizeF(48, 65), demo::kShowdown1[0], demo::kShowdown1[1], face);
     pics.showdown2 =
-        drawPair(cards, 66, 70, 48, 65, demo::kShowdown2[0], demo::kShowdown2[1], false);
+        drawCardPair(QSize(66, 70), QSizeF(48, 65), demo::kShowdown2[0], demo::kShowdown2[1], face);
     return pics;
 }
 

@@ -3,14 +3,9 @@
 //   bench_promotion [--seconds N] [--twin] [--shots DIR]
 // The window is closed after N seconds (60 by default); with --shots it is
 // also saved as PNG while the pairs are out and while the board is fanned.
-#include <sys/resource.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <string>
 #include <vector>
 
 #include <QApplication>
@@ -18,32 +13,14 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "bench/common/Measure.h"
+#include "bench/common/Offscreen.h"
 #include "platform/Fonts.h"
 #include "platform/RealServices.h"
 #include "promotion/FrmPromo.h"
 #include "promotion/FrmPromoTwin.h"
 
 namespace {
-
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::size_t n = std::strlen(field);
-    while (std::getline(in, line))
-        if (line.compare(0, n, field) == 0) return std::stol(line.substr(n + 1));
-    return -1;
-}
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-double wallSeconds() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
 
 // Keeps the process alive when the window ends the program, so the figures
 // can be printed afterwards.
@@ -64,8 +41,7 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--twin")) twin = true;
         if (!std::strcmp(argv[i], "--shots") && i + 1 < argc) shots = argv[++i];
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessDisplay();
     QApplication app(argc, argv);
     tutor::installFontSubstitutions();
     tutor::RealServices real;
@@ -74,8 +50,8 @@ int main(int argc, char** argv) {
     tutor::Services services{r.sound,  r.urls,   r.messages, ender,   r.clock,
                              r.random, r.screen, r.events,   r.cards, r.programFolder};
 
-    const long rssStart = statusKb("VmRSS:");
-    double wall0 = wallSeconds(), cpu0 = cpuSeconds();
+    const long rssStart = bench::residentKb();
+    double wall0 = bench::wallSeconds(), cpu0 = bench::cpuSeconds();
     int unloads = 0;
     auto unload = [&unloads] { ++unloads; };
     std::unique_ptr<tutor::PromoWindow> window;
@@ -84,7 +60,7 @@ int main(int argc, char** argv) {
     else
         window = std::make_unique<tutor::FrmPromo>(services, unload);
     std::printf("%s built: %.1f ms wall, %.1f ms cpu\n", qPrintable(window->objectName()),
-                (wallSeconds() - wall0) * 1e3, (cpuSeconds() - cpu0) * 1e3);
+                (bench::wallSeconds() - wall0) * 1e3, (bench::cpuSeconds() - cpu0) * 1e3);
 
     // Everything below runs inside the animation's own waits.
     auto* firstPair = window->findChild<QLabel*>("Picture2_0");
@@ -96,8 +72,8 @@ int main(int argc, char** argv) {
     QObject::connect(&watch, &QTimer::timeout, [&] {
         const bool shown = firstPair->isVisible();
         if (shown && !pairShown) {
-            cycleStarts.push_back(wallSeconds());
-            rssSamples.push_back(statusKb("VmRSS:"));
+            cycleStarts.push_back(bench::wallSeconds());
+            rssSamples.push_back(bench::residentKb());
         }
         pairShown = shown;
     });
@@ -113,13 +89,13 @@ int main(int argc, char** argv) {
     double wall = 0, cpu = 0;
     long rssEnd = 0;
     QTimer::singleShot(static_cast<int>(seconds * 1000), window.get(), [&] {
-        wall = wallSeconds() - wall0;
-        cpu = cpuSeconds() - cpu0;
-        rssEnd = statusKb("VmRSS:");
+        wall = bench::wallSeconds() - wall0;
+        cpu = bench::cpuSeconds() - cpu0;
+        rssEnd = bench::residentKb();
         window->close();
     });
-    wall0 = wallSeconds();
-    cpu0 = cpuSeconds();
+    wall0 = bench::wallSeconds();
+    cpu0 = bench::cpuSeconds();
     window->Form_Load();
     watch.stop();
 
@@ -141,7 +117,7 @@ int main(int argc, char** argv) {
     }
     std::printf("\n");
     std::printf("RSS: start %ld kB, end %ld kB, peak %ld kB\n", rssStart, rssEnd,
-                statusKb("VmHWM:"));
+                bench::peakResidentKb());
     if (!rssSamples.empty()) {
         std::printf("RSS at each cycle's first pair:");
         for (long kb : rssSamples) std::printf(" %ld", kb);

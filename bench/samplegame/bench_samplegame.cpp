@@ -3,46 +3,20 @@
 //   bench_samplegame [--seconds N] [--shots DIR]
 // With --shots, one game is played and the panel is saved as PNG after the
 // steps that change the table most.
-#include <sys/resource.h>
-
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <set>
-#include <string>
 
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
 
+#include "bench/common/Measure.h"
+#include "bench/common/Offscreen.h"
 #include "platform/Fonts.h"
 #include "platform/RealServices.h"
 #include "samplegame/SampleGamePanel.h"
-
-namespace {
-
-long statusKb(const char* field) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    const std::size_t n = std::strlen(field);
-    while (std::getline(in, line))
-        if (line.compare(0, n, field) == 0) return std::stol(line.substr(n + 1));
-    return -1;
-}
-
-double cpuSeconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-double wallSeconds() {
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     double seconds = 15;
@@ -51,19 +25,18 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--seconds") && i + 1 < argc) seconds = std::atof(argv[++i]);
         if (!std::strcmp(argv[i], "--shots") && i + 1 < argc) shots = argv[++i];
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessDisplay();
     QApplication app(argc, argv);
     tutor::installFontSubstitutions();
     tutor::RealServices real;
 
-    const long rssStart = statusKb("VmRSS:");
-    double wall0 = wallSeconds(), cpu0 = cpuSeconds();
+    const long rssStart = bench::residentKb();
+    double wall0 = bench::wallSeconds(), cpu0 = bench::cpuSeconds();
     tutor::SampleGamePanel panel(real.services());
     panel.show();
     QApplication::processEvents();
-    std::printf("panel built and shown: %.1f ms wall, %.1f ms cpu\n", (wallSeconds() - wall0) * 1e3,
-                (cpuSeconds() - cpu0) * 1e3);
+    std::printf("panel built and shown: %.1f ms wall, %.1f ms cpu\n",
+                (bench::wallSeconds() - wall0) * 1e3, (bench::cpuSeconds() - cpu0) * 1e3);
     auto* next = panel.findChild<QPushButton*>("cmdNext");
 
     if (!shots.isEmpty()) {
@@ -83,27 +56,27 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const long rssBefore = statusKb("VmRSS:");
+    const long rssBefore = bench::residentKb();
     panel.setDemoStep(0);
     panel.resetDemo();
-    wall0 = wallSeconds();
-    cpu0 = cpuSeconds();
+    wall0 = bench::wallSeconds();
+    cpu0 = bench::cpuSeconds();
     int clicks = 0, games = 0;
     double slideWorst = 0;
-    while (wallSeconds() - wall0 < seconds) {
+    while (bench::wallSeconds() - wall0 < seconds) {
         const int step = panel.demoStep();
-        const double w0 = wallSeconds();
+        const double w0 = bench::wallSeconds();
         next->click();
         ++clicks;
-        if (step == 2) slideWorst = std::max(slideWorst, wallSeconds() - w0 - 2.6);
+        if (step == 2) slideWorst = std::max(slideWorst, bench::wallSeconds() - w0 - 2.6);
         if (step == 34) ++games;
     }
-    const double wall = wallSeconds() - wall0, cpu = cpuSeconds() - cpu0;
+    const double wall = bench::wallSeconds() - wall0, cpu = bench::cpuSeconds() - cpu0;
     std::printf("played %.1f s: %d clicks, %d full games\n", wall, clicks, games);
     std::printf("cpu %.2f s = %.1f %% of one core\n", cpu, 100.0 * cpu / wall);
     std::printf("deal beyond its 2600 ms of waits (slide and paints), worst: %.1f ms\n",
                 slideWorst * 1e3);
     std::printf("RSS: start %ld kB, panel shown %ld kB, after play %ld kB, peak %ld kB\n", rssStart,
-                rssBefore, statusKb("VmRSS:"), statusKb("VmHWM:"));
+                rssBefore, bench::residentKb(), bench::peakResidentKb());
     return 0;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,6 +10,8 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+
+#include "bench/common/Measure.h"
 
 // Reports the first time a widget has been painted: when its first paint
 // event has been handled and the window flushed, the probe prints
@@ -30,10 +31,7 @@ class FirstPaint : public QObject {
             // The paint runs after this filter; a zero timer fires once the
             // whole update, flush included, is done.
             QTimer::singleShot(0, [this] {
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                std::printf("PAINT %lld\n",
-                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::printf("PAINT %lld\n", static_cast<long long>(bench::monotonicNs()));
                 std::fflush(stdout);
                 QTimer::singleShot(lingerMs_, [] { _exit(0); });
             });

@@ -11,7 +11,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -25,6 +24,8 @@
 #include <QApplication>
 #include <QTextBrowser>
 
+#include "bench/common/Measure.h"
+#include "bench/common/Offscreen.h"
 #include "mainwindow/FrmMain.h"
 #include "platform/Fonts.h"
 #include "platform/RealSeams.h"
@@ -34,18 +35,6 @@
 extern char** environ;
 
 namespace {
-
-std::int64_t nowNs(clockid_t clock) {
-    timespec t{};
-    clock_gettime(clock, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Run {
     double startupMs = -1;
@@ -64,7 +53,7 @@ Run runProbe(const std::string& program) {
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-    const std::int64_t started = nowNs(CLOCK_MONOTONIC);
+    const std::int64_t started = bench::monotonicNs();
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -85,9 +74,8 @@ Run runProbe(const std::string& program) {
     long long paintedNs = 0;
     if (std::sscanf(text.c_str(), "PAINT %lld", &paintedNs) == 1 && WIFEXITED(status))
         run.startupMs = static_cast<double>(paintedNs - started) / 1e6;
-    run.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
-    run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    run.peakMb = bench::peakMegabytes(usage);
+    run.cpuMs = bench::processorSeconds(usage) * 1e3;
     return run;
 }
 
@@ -121,8 +109,7 @@ int main(int argc, char** argv) {
         if (!std::strcmp(argv[i], "--wait-runs") && i + 1 < argc)
             waitRuns = std::max(1, std::atoi(argv[++i]));
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::offscreenUnlessDisplay();
 
     std::string folder = argv[0];
     folder = folder.substr(0, folder.find_last_of('/') + 1);
@@ -154,15 +141,17 @@ int main(int argc, char** argv) {
             i + 1, appMs.back(), appMb.back(), appCpu.back(), bareMs.back(), bareMb.back(),
             bareCpu.back());
     }
-    const double startRatio = median(appMs) / median(bareMs);
-    const double memRatio = median(appMb) / median(bareMb);
+    const double startRatio = bench::median(appMs) / bench::median(bareMs);
+    const double memRatio = bench::median(appMb) / bench::median(bareMb);
     std::printf("median start-up: tutor %.1f ms, bare window %.1f ms: %.2f x (goal 1.5 x: %s)\n",
-                median(appMs), median(bareMs), startRatio, verdict(startRatio <= 1.5));
+                bench::median(appMs), bench::median(bareMs), startRatio,
+                verdict(startRatio <= 1.5));
     std::printf(
         "median processor time of a probe run: tutor %.1f ms, bare window %.1f ms: %.2f x\n",
-        median(appCpu), median(bareCpu), median(appCpu) / median(bareCpu));
+        bench::median(appCpu), bench::median(bareCpu),
+        bench::median(appCpu) / bench::median(bareCpu));
     std::printf("median peak memory: tutor %.1f MB, bare window %.1f MB: %.2f x (goal 1.3 x: %s)\n",
-                median(appMb), median(bareMb), memRatio, verdict(memRatio <= 1.3));
+                bench::median(appMb), bench::median(bareMb), memRatio, verdict(memRatio <= 1.3));
 
     // The wait, in the tutor's own window, shown and painted, with its
     // 750 ms timer blinking the lesson panel's message line meanwhile.
@@ -179,16 +168,16 @@ int main(int argc, char** argv) {
     for (int i = 0; i < waitRuns; ++i) {
         pump.wakes = 0;
         const std::int32_t delay = 3000;
-        const std::int64_t wall0 = nowNs(CLOCK_MONOTONIC);
-        const std::int64_t cpu0 = nowNs(CLOCK_PROCESS_CPUTIME_ID);
+        const double wall0 = bench::wallSeconds();
+        const double cpu0 = bench::cpuSeconds();
         tutor::shortDelay(delay, real.services().clock, pump);
-        const double cpuMs = static_cast<double>(nowNs(CLOCK_PROCESS_CPUTIME_ID) - cpu0) / 1e6;
-        const double wallMs = static_cast<double>(nowNs(CLOCK_MONOTONIC) - wall0) / 1e6;
+        const double cpuMs = (bench::cpuSeconds() - cpu0) * 1e3;
+        const double wallMs = (bench::wallSeconds() - wall0) * 1e3;
         cpuShares.push_back(cpuMs / delay * 100);
         std::printf("  run %d: waited %.2f ms, processor %.2f ms (%.3f %%), %d wake-ups\n", i + 1,
                     wallMs, cpuMs, cpuShares.back(), pump.wakes);
     }
-    const double share = median(cpuShares);
+    const double share = bench::median(cpuShares);
     std::printf(
         "median processor time during the wait: %.3f %% of its length (goal under 1 %%: %s)\n",
         share, verdict(share < 1.0));

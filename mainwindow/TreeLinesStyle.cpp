@@ -35,4 +35,11 @@ void TreeLinesStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     painter->restore();
 }
 
+int TreeLinesStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                const QWidget* widget) const {
+    // The view pads a node text by this margin plus one pixel on each side.
+    if (metric == PM_FocusFrameHMargin) return 0;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 }  // namespace tutor

@@ -173,11 +173,6 @@ void SampleGamePanel::ensurePictures() {
     picShowDown2_->setPixmap(pictures_.showdown2);
 }
 
-void SampleGamePanel::showEvent(QShowEvent* event) {
-    ensurePictures();
-    QWidget::showEvent(event);
-}
-
 void SampleGamePanel::paintEvent(QPaintEvent*) {
     ensurePictures();
     QPainter p(this);

@@ -49,7 +49,6 @@ class SampleGamePanel : public QWidget {
     void lblEnoughClicked();
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -5,7 +5,7 @@
 #include "lessons/BoardAnalysis.h"
 #include "lessons/CaptionLabel.h"
 #include "lessons/LessonControls.h"
-#include "mainwindow/MainLayout.h"
+#include "common/MainLayout.h"
 #include "platform/Services.h"
 
 namespace tutor {

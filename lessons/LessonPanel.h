@@ -11,7 +11,7 @@
 #include "engine/KeyedCollection.h"
 #include "lessons/LessonRules.h"
 #include "lessons/LessonState.h"
-#include "mainwindow/MainLayout.h"
+#include "common/MainLayout.h"
 #include "platform/Services.h"
 
 namespace tutor {

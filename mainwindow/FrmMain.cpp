@@ -23,7 +23,7 @@
 #include "lessons/LessonPanel.h"
 #include "mainwindow/LessonTree.h"
 #include "mainwindow/TreeLinesStyle.h"
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 #include "platform/CardRenderer.h"
 #include "platform/RunShellExecute.h"
 #include "promotion/Promotion.h"

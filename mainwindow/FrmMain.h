@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "engine/KeyedCollection.h"
-#include "mainwindow/MainLayout.h"
+#include "common/MainLayout.h"
 #include "platform/Services.h"
 #include "platform/TwipsControl.h"
 

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 
 namespace tutor {
 

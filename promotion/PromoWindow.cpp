@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 #include "platform/RunShellExecute.h"
 #include "platform/ShortDelay.h"
 

@@ -17,7 +17,7 @@
 #include "engine/KeyedCollection.h"
 #include "engine/PreflopList.h"
 #include "lessons/LessonPanel.h"
-#include "mainwindow/MainLayout.h"
+#include "common/MainLayout.h"
 #include "platform/Fonts.h"
 #include "platform/RealServices.h"
 #include "platform/TwipsControl.h"

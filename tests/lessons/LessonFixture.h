@@ -18,7 +18,7 @@
 #include "lessons/CaptionLabel.h"
 #include "lessons/HandWindow.h"
 #include "lessons/LessonPanel.h"
-#include "mainwindow/MainLayout.h"
+#include "common/MainLayout.h"
 #include "platform/TwipsControl.h"
 
 namespace tutor::testing {

@@ -6,7 +6,7 @@
 
 #include "MainWindowFixture.h"
 #include "lessons/LessonPanel.h"
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 #include "samplegame/SampleGamePanel.h"
 
 namespace tutor::testing {

@@ -11,7 +11,7 @@
 #include "MainWindowFixture.h"
 #include "lessons/LessonPanel.h"
 #include "mainwindow/LessonTree.h"
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 #include "samplegame/SampleGamePanel.h"
 
 namespace tutor::testing {

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "PromoFixture.h"
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 
 namespace tutor::testing {
 namespace {

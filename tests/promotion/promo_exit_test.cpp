@@ -6,7 +6,7 @@
 
 #include "fakes/FakeServices.h"
 #include "mainwindow/FrmMain.h"
-#include "mainwindow/mDefs.h"
+#include "common/mDefs.h"
 #include "samplegame/SampleGamePanel.h"
 
 namespace tutor::testing {

@@ -351,6 +351,17 @@ void FrmMain::resizeEvent(QResizeEvent* e) {
     if (loaded_ && !unloaded_) Form_Resize();
 }
 
+// Minimising, maximising and restoring change the window's size, though not
+// every window system follows them with a resize event.
+void FrmMain::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) return;
+    constexpr Qt::WindowStates sizeStates =
+        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(e)->oldState();
+    if (((before ^ windowState()) & sizeStates) && loaded_ && !unloaded_) Form_Resize();
+}
+
 void FrmMain::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     if (!shownOnce_) {

@@ -1,6 +1,9 @@
 #include <cmath>
+#include <functional>
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTimer>
 
@@ -15,6 +18,12 @@ namespace {
 struct Resize : MainWindowTest {
     TwipsControl& web() { return *window.mainLayout().webBrowser1; }
     TwipsControl& tree() { return *window.mainLayout().treeView1; }
+    int enabledKeys() const {
+        int n = 0;
+        for (auto* key : window.findChildren<QPushButton*>(QRegularExpression("^cmdKey_\\d+$")))
+            n += key->isEnabled() ? 1 : 0;
+        return n;
+    }
 };
 
 TEST_F(Resize, FitsThePaneAndTheTreeToTheOuterSize) {
@@ -81,6 +90,51 @@ TEST_F(Resize, TheLessonAreaIsLaidOutAgainWhateverWasRefused) {
     EXPECT_FLOAT_EQ(web().width(), width);
     EXPECT_FLOAT_EQ(web().height(), height);
     EXPECT_FALSE(key->isEnabled());
+}
+
+// Minimising, maximising and restoring change no size the window system
+// always reports as a resize; each is a change of size all the same, and
+// lays the lesson area out again, ending a lesson turn's key input.
+TEST_F(Resize, EveryWindowStateChangeLaysTheLessonAreaOutAgain) {
+    struct Change {
+        const char* name;
+        std::function<void(FrmMain&)> apply;
+    };
+    const Change changes[] = {
+        {"minimise", [](FrmMain& w) { w.showMinimized(); }},
+        {"restore", [](FrmMain& w) { w.showNormal(); }},
+        {"maximise", [](FrmMain& w) { w.showMaximized(); }},
+        {"minimise from maximised", [](FrmMain& w) { w.showMinimized(); }},
+        {"restore to maximised",
+         [](FrmMain& w) { w.setWindowState(w.windowState() & ~Qt::WindowMinimized); }},
+        {"restore from maximised", [](FrmMain& w) { w.showNormal(); }},
+    };
+    window.TreeView1_NodeClick("Poker Hand Names");
+    auto* start = window.findChild<QPushButton*>("cmdStart1A");
+    auto* message = window.findChild<QLabel*>("lblMessage");
+    ASSERT_NE(start, nullptr);
+    ASSERT_NE(message, nullptr);
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        start->click();
+        ASSERT_EQ(enabledKeys(), 52);
+        change.apply(window);
+        QApplication::processEvents();
+        EXPECT_EQ(enabledKeys(), 0);
+        EXPECT_EQ(message->text().toStdString(), "Click [Start] to begin...");
+    }
+}
+
+// Once the window is unloaded, a state change lays nothing out.
+TEST_F(Resize, AStateChangeAfterTheUnloadLeavesTheLessonAlone) {
+    window.TreeView1_NodeClick("Poker Hand Names");
+    window.setShowPromoOnExit(false);
+    window.close();
+    ASSERT_TRUE(window.isUnloaded());
+    window.picQuiz()->cmdStart1A_Click();
+    window.showMinimized();
+    QApplication::processEvents();
+    EXPECT_EQ(enabledKeys(), 52);
 }
 
 using WaysOut = MainWindowTest;

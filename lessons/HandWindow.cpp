@@ -1,6 +1,7 @@
 #include "lessons/HandWindow.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,12 +14,42 @@ HandWindow::HandWindow(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::ClickFocus);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_ = QImage(clientSize(), QImage::Format_RGB32);
-    surface_.fill(vbColor(backColor_));
+    fitSurface();
 }
 
 QSize HandWindow::clientSize() const {
     return QSize(std::max(1, width() - 2 * kBorderPixels), std::max(1, height() - 2 * kBorderPixels));
+}
+
+namespace {
+
+// Device pixels enough to cover a logical size at a ratio.
+QSize devicePixels(QSize logical, qreal ratio) {
+    return QSize(static_cast<int>(std::ceil(logical.width() * ratio)),
+                 static_cast<int>(std::ceil(logical.height() * ratio)));
+}
+
+}  // namespace
+
+QImage& HandWindow::surface() {
+    fitSurface();
+    return surface_;
+}
+
+void HandWindow::fitSurface() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = devicePixels(clientSize(), ratio);
+    if (size == surface_.size() && ratio == surface_.devicePixelRatio()) return;
+    QImage made(size, QImage::Format_RGB32);
+    made.setDevicePixelRatio(ratio);
+    made.fill(vbColor(backColor_));
+    if (!surface_.isNull()) {
+        QPainter painter(&made);
+        // Drawn at a ratio of its own, the old picture is smoothed to this one.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != surface_.devicePixelRatio());
+        painter.drawImage(QPointF(0, 0), surface_);
+    }
+    surface_ = std::move(made);
 }
 
 void HandWindow::setBackColor(std::uint32_t bgr) {
@@ -44,33 +75,27 @@ void HandWindow::repaintNow(const QRect& clientRect) {
 
 void HandWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const QSize size = clientSize();
-    if (size == surface_.size()) return;
-    QImage grown(size, QImage::Format_RGB32);
-    grown.fill(vbColor(backColor_));
-    QPainter painter(&grown);
-    painter.drawImage(0, 0, surface_);
-    painter.end();
-    surface_ = std::move(grown);
+    fitSurface();
 }
 
 void HandWindow::paintEvent(QPaintEvent*) {
+    // The window may have moved to a screen of another ratio.
+    fitSurface();
     QPainter painter(this);
-    // A sunken 3-D border around the client area.
-    const QRect outer = rect();
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(outer.topLeft(), outer.topRight());
-    painter.drawLine(outer.topLeft(), outer.bottomLeft());
-    painter.setPen(QColor(64, 64, 64));
-    painter.drawLine(outer.topLeft() + QPoint(1, 1), outer.topRight() + QPoint(-1, 1));
-    painter.drawLine(outer.topLeft() + QPoint(1, 1), outer.bottomLeft() + QPoint(1, -1));
-    painter.setPen(Qt::white);
-    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
-    painter.drawLine(outer.topRight(), outer.bottomRight());
-    painter.setPen(QColor(212, 208, 200));
-    painter.drawLine(outer.bottomLeft() + QPoint(1, -1), outer.bottomRight() + QPoint(-1, -1));
-    painter.drawLine(outer.topRight() + QPoint(-1, 1), outer.bottomRight() + QPoint(-1, -1));
-    painter.drawImage(kBorderPixels, kBorderPixels, surface_);
+    painter.drawImage(QPointF(kBorderPixels, kBorderPixels), surface_);
+    // A sunken 3-D border around the client area, two pixels wide, in
+    // rectangles rather than lines: a line is one device pixel thin, and
+    // the window promises to paint every device pixel it covers.
+    const int w = width(), h = height();
+    const QColor shadow(128, 128, 128), darkShadow(64, 64, 64), light(212, 208, 200);
+    painter.fillRect(QRect(0, 0, w, 1), shadow);
+    painter.fillRect(QRect(0, 0, 1, h), shadow);
+    painter.fillRect(QRect(1, 1, w - 2, 1), darkShadow);
+    painter.fillRect(QRect(1, 1, 1, h - 2), darkShadow);
+    painter.fillRect(QRect(0, h - 1, w, 1), Qt::white);
+    painter.fillRect(QRect(w - 1, 0, 1, h), Qt::white);
+    painter.fillRect(QRect(1, h - 2, w - 2, 1), light);
+    painter.fillRect(QRect(w - 2, 1, 1, h - 2), light);
 }
 
 // Taking the press keeps the release, and so the click, on this control.

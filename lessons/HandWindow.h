@@ -11,7 +11,9 @@ namespace tutor {
 
 // A picture box: a bordered window whose client area is a persistent painted
 // surface. What is drawn on it stays until cls() or a new background colour
-// erases it; resizing keeps what was drawn.
+// erases it; resizing keeps what was drawn. The surface holds device pixels
+// of the screen the window is on, so what is drawn on it is as sharp as the
+// screen allows; it is made again when that screen's ratio changes.
 class HandWindow : public QWidget {
     Q_OBJECT
 public:
@@ -27,8 +29,9 @@ public:
     // The client area's height in twips at the given twips per pixel.
     float scaleHeightTwips(float twipsPerPixelY) const;
 
-    // The surface in client pixels; draw on it, then repaintNow() the part drawn.
-    QImage& surface() { return surface_; }
+    // The surface, at the window's device-pixel ratio: draw on it in client
+    // pixels, then repaintNow() the part drawn.
+    QImage& surface();
     const QImage& surface() const { return surface_; }
     void repaintNow(const QRect& clientRect);
 
@@ -43,6 +46,9 @@ protected:
 
 private:
     QSize clientSize() const;
+    // Makes the surface again at the client size and the ratio of the
+    // screen, if either changed, keeping what was drawn.
+    void fitSurface();
 
     std::uint32_t backColor_ = 0x00008000;
     QImage surface_;

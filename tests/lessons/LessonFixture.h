@@ -28,6 +28,13 @@ namespace tutor::testing {
 class LessonFixture : public ::testing::Test {
   protected:
     LessonFixture() { build(); }
+    // The panel drawing its cards with another card library, such as the real one.
+    explicit LessonFixture(CardLibrary& cards)
+        : services{fakes.sound, fakes.urls,   fakes.messages, fakes.ender,
+                   fakes.clock, fakes.random, fakes.screen,   fakes.events,
+                   cards,       fakes.services.programFolder} {
+        build();
+    }
 
     void build(int screenPixels = 1024) {
         fakes.screen.widthPixels = screenPixels;
@@ -39,7 +46,7 @@ class LessonFixture : public ::testing::Test {
                                               fakes.screen);
         demo = std::make_unique<TwipsControl>(new QWidget(form.get()), 3420, 180, 9720, 8760,
                                               fakes.screen);
-        panel = new LessonPanel(fakes.services, preflopList, form.get());
+        panel = new LessonPanel(services, preflopList, form.get());
         quiz = std::make_unique<TwipsControl>(panel, 3300, 135, 9840, 8550, fakes.screen);
         panel->setMainLayout({tree.get(), page.get(), quiz.get(), demo.get()});
         panel->setCardSize(71, 96);
@@ -77,6 +84,7 @@ class LessonFixture : public ::testing::Test {
     }
 
     FakeServices fakes;
+    Services services{fakes.services};
     poker::KeyedCollection preflopList;
     std::unique_ptr<QWidget> form;
     std::unique_ptr<TwipsControl> tree, page, demo, quiz;

@@ -323,7 +323,10 @@ QPixmap CardRenderer::back(QSize size, qreal dpr) { return pixmapFor(Kind::Back,
 
 bool CardRenderer::draw(QPainter& painter, const QRectF& target, int cardId, bool showBack) {
     const Kind kind = showBack ? Kind::Back : (canDraw(cardId) ? Kind::Face : Kind::Placeholder);
-    const QTransform t = painter.combinedTransform();
+    // The painter's own scale times the device's ratio. The combined
+    // transform will not do: on a picture of ratio 2 it holds that ratio
+    // already, on a widget it does not.
+    const QTransform t = painter.worldTransform();
     const qreal sx = std::hypot(t.m11(), t.m12());
     const qreal sy = std::hypot(t.m21(), t.m22());
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;

@@ -145,7 +145,8 @@ std::int32_t RenderedCards::cdtDraw(QPainter& painter, std::int32_t x, std::int3
                                     std::int32_t cardId, std::int32_t mode, std::uint32_t) {
     constexpr int kBandLines = 64;
     const QRectF target(x, y, CardRenderer::kCardWidth, CardRenderer::kCardHeight);
-    const QTransform t = painter.combinedTransform();
+    // The painter's own scale; the device's ratio comes on top (see CardRenderer::draw).
+    const QTransform t = painter.worldTransform();
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const qreal deviceLines = target.height() * std::abs(t.m22()) * dpr;
     const int bands = t.type() <= QTransform::TxScale

@@ -91,6 +91,23 @@ TEST(CardRenderer, ScaledPainterGetsAPictureRenderedAtItsPixelSize) {
     EXPECT_EQ(small, imageOf(CardRenderer::face(10)));
 }
 
+// A painter on a picture of ratio 2 carries that ratio in its transform
+// already: the card is rendered at 142 x 192 device pixels, as for a widget
+// on such a screen, not at twice that and shrunk.
+TEST(CardRenderer, APictureOfRatioTwoGetsTheCardAtItsDevicePixels) {
+    QImage tagged(142, 192, QImage::Format_ARGB32_Premultiplied);
+    tagged.setDevicePixelRatio(2.0);
+    tagged.fill(Qt::transparent);
+    RenderedCards cards;
+    {
+        QPainter p(&tagged);
+        EXPECT_EQ(cards.cdtDraw(p, 0, 0, 10, 0, 0x00FFFFFF), 1);
+    }
+    QImage expected = imageOf(CardRenderer::face(10, QSize(71, 96), 2.0));
+    expected.setDevicePixelRatio(2.0);
+    EXPECT_EQ(tagged.convertToFormat(QImage::Format_ARGB32), expected);
+}
+
 // Mean difference per channel of two pictures of one size, 0 to 255.
 double meanDifference(const QImage& a, const QImage& b) {
     double sum = 0;

@@ -46,15 +46,15 @@ protected:
         return shot.copy(QRect(client.topLeft() * ratio(), client.size() * ratio()));
     }
 
-    // The same cards drawn straight onto a picture of the client area at
-    // device resolution.
+    // The same cards drawn straight onto a picture of the client area in
+    // device pixels, through a painter scaled by the screen's ratio.
     QImage reference(HandWindow* window, const std::vector<FakeCards::Draw>& draws) const {
         const int border = HandWindow::kBorderPixels;
         const QSize client(window->width() - 2 * border, window->height() - 2 * border);
         QImage image(client * ratio(), QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio());
         image.fill(vbColor(window->backColor()));
         QPainter painter(&image);
+        painter.scale(ratio(), ratio());
         RenderedCards cards;
         for (const auto& d : draws) cards.cdtDraw(painter, d.x, d.y, d.cardId, d.mode, d.colour);
         return image;

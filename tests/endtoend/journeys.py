@@ -14,7 +14,7 @@ import sys
 import time
 
 import sounds
-from quillet import MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure
+from quillet import MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_link_green
 from stack import Stack, StackError
 
 FULL_HOUSE = 2  # name label of a full house
@@ -30,7 +30,7 @@ def close_shows_promotion(app, _stack, _source):
     for key in (0, 13, 26, 1, 14):
         app.click(*layout.key_centre(key))
         time.sleep(0.1)
-    app.poll("the picked full house was not named: inverted labels %s" % app.inverted_labels(layout),
+    app.poll(lambda: "the picked full house was not named: inverted labels %s" % app.inverted_labels(layout),
              lambda: app.inverted_labels(layout) == [FULL_HOUSE], 5)
 
     app.close_through_window_manager(app.main)
@@ -61,7 +61,7 @@ def real_game_link(app, stack, source):
         app.click(*game.next_centre())
         time.sleep(0.08)
     app.poll("the real-game link did not show after step 34",
-             lambda: app.grab().share(game.link_rect(), lambda r, g, b: g > 150 and r < 60 and b < 60) > 0.03,
+             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03,
              15)
     if app.visible_windows(PROMOTION_CAPTION):
         app.fail("a promotion window showed before the link was clicked")

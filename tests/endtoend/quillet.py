@@ -126,14 +126,15 @@ class Quillet:
         return pictures.grab(window or self.main, self.stack.env())
 
     def poll(self, what, check, timeout, interval=0.1):
-        """Calls check() until it gives a true value, which it returns."""
+        """Calls check() until it gives a true value, which it returns; what
+        says what went wrong, or gives it when called at the end."""
         deadline = time.monotonic() + timeout
         while True:
             value = check()
             if value:
                 return value
             if time.monotonic() > deadline:
-                self.fail(what)
+                self.fail(what() if callable(what) else what)
             time.sleep(interval)
 
     def fail(self, message):

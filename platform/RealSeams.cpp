@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include "platform/CardRenderer.h"
+#include "platform/WaveFile.h"
 
 namespace tutor {
 
@@ -31,14 +32,17 @@ QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::playAsync(const QString& wavPath) {
-    if (effect_) effect_->stop();
+    // A fresh effect for every sound: dropping the old one ends its stream
+    // on the audio server at once. A stopped and restarted effect leaves the
+    // server playing out what it had buffered (about a whole answer sound),
+    // and on PulseAudio each repeat starts later until one is lost.
+    effect_.reset();
     QString path = wavPath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QFileInfo file(path);
-    if (!file.isFile()) return;
-    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
-    if (effect_->source() != source) effect_->setSource(source);
+    if (!file.isFile() || !isCompleteWave(file.absoluteFilePath())) return;
+    effect_ = std::make_unique<QSoundEffect>();
+    effect_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     // While the file still loads, QSoundEffect plays it once it is ready;
     // one it cannot decode ends in its Error state, silent.
     effect_->play();

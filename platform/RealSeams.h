@@ -15,8 +15,8 @@ namespace tutor {
 
 // The real platform seams, one class each; RealServices bundles them.
 
-// One QSoundEffect, made on first use: a new sound cuts off the one still
-// playing; a missing or unplayable file stays silent.
+// A new QSoundEffect for each sound, which ends the one still playing; a
+// missing, unplayable or cut-short file stays silent.
 class QtSoundPlayer : public SoundPlayer {
 public:
     QtSoundPlayer();

@@ -4,7 +4,8 @@
 set -e
 PACKAGES="cmake make g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
 qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev fonts-liberation2 fonts-dejavu-core
-fonts-dejavu-extra xvfb xauth imagemagick"
+fonts-dejavu-extra xvfb xauth imagemagick
+xdotool openbox pulseaudio pulseaudio-utils x11-utils python3"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

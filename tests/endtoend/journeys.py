@@ -1,0 +1,167 @@
+#!/usr/bin/env python3
+"""The shipped program on a real desktop, the way a user goes through it.
+
+    journeys.py <program folder> <source folder> <failures folder> <journey>
+
+Each journey starts its own X display, window manager and (where it listens)
+audio server, runs build/bin/quillet on them and stops everything it started
+when it ends. Exit status 0: the journey passed; 1: it failed, with the reason
+on stderr and a screenshot in the failures folder."""
+
+import os
+import re
+import sys
+import time
+
+import sounds
+from quillet import MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_link_green
+from stack import Stack, StackError
+
+FULL_HOUSE = 2  # name label of a full house
+
+
+def close_shows_promotion(app, _stack, _source):
+    """Names a picked hand, then closes: the promotion window, then a clean end."""
+    app.start()
+    app.open_node("Poker Hand Names")
+    layout = app.lesson_layout()
+    app.click(*layout.start_centre(1))
+    # Twos of clubs, diamonds and spades, threes of clubs and diamonds.
+    for key in (0, 13, 26, 1, 14):
+        app.click(*layout.key_centre(key))
+        time.sleep(0.1)
+    app.poll(lambda: "the picked full house was not named: inverted labels %s" % app.inverted_labels(layout),
+             lambda: app.inverted_labels(layout) == [FULL_HOUSE], 5)
+
+    app.close_through_window_manager(app.main)
+    promotion = app.wait_for_window(PROMOTION_CAPTION, 5)
+    if app.visible_windows(MAIN_CAPTION):
+        app.fail("the main window stayed on screen beside the promotion window")
+    time.sleep(0.5)  # the animation is under way: the close comes in the middle of it
+    app.close_through_window_manager(promotion)
+    status = app.wait_for_exit(5)
+    if status is None:
+        app.fail("closing the promotion window did not end the program")
+    if status != 0:
+        app.fail("the program ended with status %d" % status)
+    if app.stdout_text():
+        app.fail("the program wrote to stdout: %r" % app.stdout_text()[:200])
+
+
+def real_game_link(app, stack, source):
+    """The sample game to its end, then the real-game link: the play-online
+    page opens and the program ends, without the promotion."""
+    expected = play_online_address(source)
+    app.start()
+    app.open_node("Sample Poker Game")
+    game = app.sample_game()
+    # The node opened the game at step 1; Next takes it through step 34. A
+    # click in the middle of an animation is handled inside it and counts.
+    for _ in range(33):
+        app.click(*game.next_centre())
+        time.sleep(0.08)
+    app.poll("the real-game link did not show after step 34",
+             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03,
+             15)
+    if app.visible_windows(PROMOTION_CAPTION):
+        app.fail("a promotion window showed before the link was clicked")
+
+    link = game.link_rect()
+    app.click(link[0] + 40, link[1] + link[3] // 2)
+    deadline = time.monotonic() + 5
+    while app.proc.poll() is None and time.monotonic() < deadline:
+        if app.visible_windows(PROMOTION_CAPTION):
+            app.fail("the real-game link showed the promotion window")
+        time.sleep(0.02)
+    status = app.wait_for_exit(0.1)
+    if status is None:
+        app.fail("the real-game link did not end the program")
+    if status != 0:
+        app.fail("the program ended with status %d" % status)
+    opened = poll_opened(stack)
+    if opened != [expected]:
+        app.fail("addresses opened: %r, expected only %r" % (opened, expected))
+
+
+def answer_sounds(app, stack, _source):
+    """A dealt hand named wrongly, then rightly: the no sound, then the yes
+    sound, heard on the audio server."""
+    recording = sounds.MonitorRecording(stack, os.path.join(stack.dir, "monitor.raw"))
+    app.start()
+    app.open_node("Poker Hand Names")
+    layout = app.lesson_layout()
+    recording.start()
+    wrong = []
+    right = None
+    while right is None:
+        app.click(*layout.start_centre(2))
+        time.sleep(0.3)
+        for label in range(9):
+            x, y, w, h = layout.name_label(label)
+            app.click(x + w // 3, y + h // 2)
+            time.sleep(0.45)  # each sound (0.3 s) ends before the next click
+            inverted = app.inverted_labels(layout)
+            if inverted == [label]:
+                right = label
+                break
+            if inverted:
+                app.fail("a wrong answer (label %d) changed the labels: inverted %s" % (label, inverted))
+            wrong.append(label)
+        else:
+            app.fail("no name label was taken as the right answer")
+        if not wrong:
+            right = None  # right at the first try: deal again, to hear a wrong one first
+    time.sleep(0.4)
+    heard = sounds.sounds_heard(recording.stop())
+    kinds = [sound.kind for sound in heard]
+    if kinds != ["no"] * len(wrong) + ["yes"]:
+        app.fail("after %d wrong answers and a right one the audio server played %s"
+                 % (len(wrong), heard or "nothing"))
+
+
+JOURNEYS = {
+    "close_shows_promotion": (close_shows_promotion, False),
+    "real_game_link": (real_game_link, False),
+    "answer_sounds": (answer_sounds, True),
+}
+
+
+def play_online_address(source):
+    with open(os.path.join(source, "common", "mDefs.h")) as f:
+        match = re.search(r'playOnlineUrl\s*=\s*QStringLiteral\("([^"]+)"\)', f.read())
+    if not match:
+        raise TestFailure("no playOnlineUrl in common/mDefs.h")
+    return match.group(1)
+
+
+def poll_opened(stack):
+    # The opener runs detached: give it a moment to write.
+    deadline = time.monotonic() + 3
+    while not stack.opened_addresses() and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return stack.opened_addresses()
+
+
+def main(argv):
+    if len(argv) != 5 or argv[4] not in JOURNEYS:
+        sys.stderr.write(__doc__ + "\njourneys: %s\n" % ", ".join(JOURNEYS))
+        return 2
+    bin_dir, source, failures, name = argv[1:]
+    journey, listens = JOURNEYS[name]
+    began = time.monotonic()
+    try:
+        with Stack(name) as stack:
+            stack.start_display()
+            if listens:
+                stack.start_audio()
+            stack.install_url_recorder()
+            journey(Quillet(stack, bin_dir, failures, name), stack, source)
+    except (StackError, TestFailure) as e:
+        sys.stderr.write("FAILED %s: %s\n" % (name, e))
+        return 1
+    print("passed %s in %.1f s" % (name, time.monotonic() - began))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

@@ -12,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
+#include "common/mDefs.h"
 #include "platform/ShortDelay.h"
 
 namespace tutor {
@@ -132,6 +134,9 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
     // On the system's base colour, not the panel's black.
     setBackground(lblEnough_, QPalette().color(QPalette::Base), QPalette::Window);
     lblEnough_->setCursor(makePointingHandCursor());
+    lblEnough_->setToolTip(QStringLiteral("%1 at %2: free $1000 play chips to practise with")
+                               .arg(QString::fromLatin1(demo::kPokerRoom),
+                                    QUrl(playOnlineUrl).host()));
     lblEnough_->installEventFilter(this);
     place(lblEnough_, 2520, 8280, 4845, 270);
     lblEnough_->hide();

@@ -170,5 +170,13 @@ TEST_F(SampleGameTable, LinkIsGreenBoldUnderlinedAndClickable) {
     EXPECT_EQ(clicks, 1);
 }
 
+// The link's tool tip names the room's site and offers the free play chips.
+TEST_F(SampleGameTable, LinkToolTipNamesTheSiteAndTheFreeChips) {
+    const QString tip = label("lblEnough")->toolTip();
+    EXPECT_TRUE(tip.contains("Silver Quill Poker")) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("play.example.com")) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("free $1000 play chips")) << tip.toStdString();
+}
+
 }  // namespace
 }  // namespace tutor::testing

@@ -1,6 +1,7 @@
 #include "samplegame/TablePictures.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include <QFont>
 #include <QLinearGradient>
@@ -17,8 +18,6 @@ namespace {
 
 constexpr int kTableWidth = 643;
 constexpr int kTableHeight = 539;
-constexpr int kCardWidth = 71;  // the card library draws at 71 x 96 pixels
-constexpr int kCardHeight = 96;
 
 // The table's oval, in pixels of the table picture. The seat labels and
 // hole cards of picDemo all lie on the felt.
@@ -71,12 +70,14 @@ NamePlateStyle plateStyle() {
     return s;
 }
 
-// Draws card cardId (face or back) into target, scaling the library's card.
-CardPainter libraryCard(CardLibrary& cards, bool back) {
-    return [&cards, back](QPainter& p, const QRectF& target, int cardId) {
+// Draws card cardId (face or back) into target, scaling the library's card
+// of cardSize pixels (as cdtInit reports it) to fit.
+CardPainter libraryCard(CardLibrary& cards, QSize cardSize, bool back) {
+    return [&cards, cardSize, back](QPainter& p, const QRectF& target, int cardId) {
+        if (cardSize.isEmpty()) return;
         p.save();
         p.translate(target.topLeft());
-        p.scale(target.width() / kCardWidth, target.height() / kCardHeight);
+        p.scale(target.width() / cardSize.width(), target.height() / cardSize.height());
         cards.cdtDraw(p, 0, 0, cardId, back ? 1 : 0, 0x00ffffff);
         p.restore();
     };
@@ -160,11 +161,15 @@ QPixmap drawDealerButton() {
 }  // namespace
 
 TablePictures makeTablePictures(CardLibrary& cards) {
+    std::int32_t cardWidth = 0, cardHeight = 0;
+    cards.cdtInit(cardWidth, cardHeight);
+    const QSize cardSize(cardWidth, cardHeight);
     TablePictures pics;
     pics.table = drawTable();
     pics.dealerButton = drawDealerButton();
-    pics.holeCards = drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0, libraryCard(cards, true));
-    const CardPainter face = libraryCard(cards, false);
+    pics.holeCards =
+        drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0, libraryCard(cards, cardSize, true));
+    const CardPainter face = libraryCard(cards, cardSize, false);
     for (int i = 0; i < demo::kBoardCards; ++i) {
         pics.board[i] = transparentPixmap(54, 72);
         QPainter p(&pics.board[i]);

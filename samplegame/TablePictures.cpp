@@ -124,8 +124,9 @@ void drawOptionBoxes(QPainter& p) {
     }
 }
 
-QPixmap drawTable() {
-    QPixmap pm(kTableWidth, kTableHeight);
+QPixmap drawTable(qreal ratio) {
+    // Opaque, the panel's black under the room's edge.
+    QPixmap pm = filledPixmap(kTableWidth, kTableHeight, ratio, Qt::black);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -142,8 +143,8 @@ QPixmap drawTable() {
     return pm;
 }
 
-QPixmap drawDealerButton() {
-    QPixmap pm = transparentPixmap(26, 23);
+QPixmap drawDealerButton(qreal ratio) {
+    QPixmap pm = transparentPixmap(26, 23, ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient ivory(QPointF(10, 8), 16);
@@ -160,26 +161,26 @@ QPixmap drawDealerButton() {
 
 }  // namespace
 
-TablePictures makeTablePictures(CardLibrary& cards) {
+TablePictures makeTablePictures(CardLibrary& cards, qreal ratio) {
     std::int32_t cardWidth = 0, cardHeight = 0;
     cards.cdtInit(cardWidth, cardHeight);
     const QSize cardSize(cardWidth, cardHeight);
     TablePictures pics;
-    pics.table = drawTable();
-    pics.dealerButton = drawDealerButton();
-    pics.holeCards =
-        drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0, libraryCard(cards, cardSize, true));
+    pics.table = drawTable(ratio);
+    pics.dealerButton = drawDealerButton(ratio);
+    pics.holeCards = drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0,
+                                  libraryCard(cards, cardSize, true), ratio);
     const CardPainter face = libraryCard(cards, cardSize, false);
     for (int i = 0; i < demo::kBoardCards; ++i) {
-        pics.board[i] = transparentPixmap(54, 72);
+        pics.board[i] = transparentPixmap(54, 72, ratio);
         QPainter p(&pics.board[i]);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         face(p, QRectF(0, 0, 54, 72), demo::kBoard[i]);
     }
-    pics.showdown1 =
-        drawCardPair(QSize(67, 70), QSizeF(48, 65), demo::kShowdown1[0], demo::kShowdown1[1], face);
-    pics.showdown2 =
-        drawCardPair(QSize(66, 70), QSizeF(48, 65), demo::kShowdown2[0], demo::kShowdown2[1], face);
+    pics.showdown1 = drawCardPair(QSize(67, 70), QSizeF(48, 65), demo::kShowdown1[0],
+                                  demo::kShowdown1[1], face, ratio);
+    pics.showdown2 = drawCardPair(QSize(66, 70), QSizeF(48, 65), demo::kShowdown2[0],
+                                  demo::kShowdown2[1], face, ratio);
     return pics;
 }
 

@@ -1,10 +1,9 @@
 // The sample game moved between screens of ratio 1 and 2 (the TwoScreens/
 // list): its pictures are made again for the screen it shows on.
-#include <QApplication>
 #include <QLabel>
-#include <QScreen>
 
 #include "ScaledPanelFixture.h"
+#include "support/Screens.h"
 
 namespace tutor::testing {
 namespace {
@@ -16,21 +15,13 @@ qreal pictureRatio(const QWidget& panel, const char* name) {
     return label ? label->pixmap().devicePixelRatio() : 0;
 }
 
-void moveTo(QWidget& window, const char* screen) {
-    for (QScreen* s : QGuiApplication::screens())
-        if (s->name() == QLatin1String(screen))
-            window.move(s->geometry().topLeft() + QPoint(40, 40));
-    QApplication::processEvents();
-}
-
 TEST_F(SampleGameBetweenScreens, PicturesFollowTheScreenTheyShowOn) {
-    ASSERT_EQ(QGuiApplication::screens().size(), 2);
-    moveTo(panel, "S1");
+    ASSERT_TRUE(test::moveToScreen(panel, "S1"));
     playTo(11);
     ASSERT_EQ(panel.devicePixelRatioF(), 1.0);
     EXPECT_EQ(pictureRatio(panel, "picFlop_0"), 1.0);
 
-    moveTo(panel, "S2");
+    ASSERT_TRUE(test::moveToScreen(panel, "S2"));
     ASSERT_EQ(panel.devicePixelRatioF(), 2.0);
     for (const char* name : {"picFlop_0", "picPocket_0", "picDealer", "picShowDown1"})
         EXPECT_EQ(pictureRatio(panel, name), 2.0) << name;
@@ -39,7 +30,7 @@ TEST_F(SampleGameBetweenScreens, PicturesFollowTheScreenTheyShowOn) {
         {"flop", placeOf("picFlop_0").united(placeOf("picFlop_2"))},
     });
 
-    moveTo(panel, "S1");
+    ASSERT_TRUE(test::moveToScreen(panel, "S1"));
     EXPECT_EQ(pictureRatio(panel, "picFlop_0"), 1.0);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/TableArt.h"
 
+#include <cmath>
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
@@ -7,10 +9,17 @@
 
 namespace tutor {
 
-QPixmap transparentPixmap(int width, int height) {
-    QPixmap pm(width, height);
-    pm.fill(Qt::transparent);
+QPixmap filledPixmap(int width, int height, qreal ratio, const QColor& fill) {
+    if (!(ratio > 0) || !std::isfinite(ratio)) ratio = 1.0;
+    QPixmap pm(static_cast<int>(std::ceil(width * ratio)),
+               static_cast<int>(std::ceil(height * ratio)));
+    pm.setDevicePixelRatio(ratio);
+    pm.fill(fill);
     return pm;
+}
+
+QPixmap transparentPixmap(int width, int height, qreal ratio) {
+    return filledPixmap(width, height, ratio, Qt::transparent);
 }
 
 QFont pixelFont(const QString& family, int pixels, bool bold, bool italic) {
@@ -69,8 +78,9 @@ void drawNamePlate(QPainter& p, const NamePlateStyle& s, const QPointF& centre,
     p.drawText(r.adjusted(m, r.height() / 2 - s.chipsRaise, -m, -m), Qt::AlignCenter, chips);
 }
 
-QPixmap drawCardPair(QSize size, QSizeF card, int first, int second, const CardPainter& drawCard) {
-    QPixmap pm = transparentPixmap(size.width(), size.height());
+QPixmap drawCardPair(QSize size, QSizeF card, int first, int second, const CardPainter& drawCard,
+                     qreal ratio) {
+    QPixmap pm = transparentPixmap(size.width(), size.height(), ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     drawCard(p, QRectF(QPointF(0, 0), card), first);

@@ -17,8 +17,12 @@ namespace tutor {
 
 // Painter pieces for the pictures of a card table seen from above, shared
 // by the windows that show one. Everything is in pixels of the picture.
+// A picture for a screen of device-pixel ratio `ratio` holds width x height
+// logical pixels in as many device pixels as that covers, with its ratio
+// set, so that it is painted and shown in logical pixels.
 
-QPixmap transparentPixmap(int width, int height);
+QPixmap filledPixmap(int width, int height, qreal ratio, const QColor& fill);
+QPixmap transparentPixmap(int width, int height, qreal ratio = 1.0);
 
 QFont pixelFont(const QString& family, int pixels, bool bold, bool italic = false);
 
@@ -73,6 +77,7 @@ using CardPainter = std::function<void(QPainter& p, const QRectF& target, int ca
 
 // Two cards of size card in a picture of size: the second lies offset to the
 // lower right of the first.
-QPixmap drawCardPair(QSize size, QSizeF card, int first, int second, const CardPainter& drawCard);
+QPixmap drawCardPair(QSize size, QSizeF card, int first, int second, const CardPainter& drawCard,
+                     qreal ratio = 1.0);
 
 }  // namespace tutor

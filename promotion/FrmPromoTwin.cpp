@@ -87,7 +87,8 @@ void FrmPromoTwin::addFactsTable() {
         top += kRowHeight;
         ++row;
     }
-    addPicture(table, QStringLiteral("Picture1_6"), makePromoLogo(kBrand), {0, 1530, 930, 255});
+    addPicture(table, QStringLiteral("Picture1_6"),
+               [](qreal ratio) { return makePromoLogo(kBrand, ratio); }, {0, 1530, 930, 255});
 }
 
 QString FrmPromoTwin::webPageAddress() const {

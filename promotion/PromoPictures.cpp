@@ -101,8 +101,8 @@ void drawStatusLine(QPainter& p) {
                QStringLiteral("Dealer: Good luck, everyone!"));
 }
 
-QPixmap drawTable() {
-    QPixmap pm(kTableWidth, kTableHeight);
+QPixmap drawTable(qreal ratio) {
+    QPixmap pm = filledPixmap(kTableWidth, kTableHeight, ratio, Qt::black);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -126,19 +126,20 @@ CardPainter rendererCard(bool faceDown) {
 
 }  // namespace
 
-PromoPictures makePromoPictures() {
+PromoPictures makePromoPictures(qreal ratio) {
     PromoPictures pics;
-    pics.table = drawTable();
-    pics.faceDownPair = drawCardPair(QSize(20, 21), QSizeF(14, 19), 0, 0, rendererCard(true));
+    pics.table = drawTable(ratio);
+    pics.faceDownPair =
+        drawCardPair(QSize(20, 21), QSizeF(14, 19), 0, 0, rendererCard(true), ratio);
     pics.jacks = drawCardPair(QSize(40, 42), QSizeF(29, 39), PromoPictures::kJackOfHearts,
-                              PromoPictures::kJackOfDiamonds, rendererCard(false));
+                              PromoPictures::kJackOfDiamonds, rendererCard(false), ratio);
     for (int i = 0; i < PromoPictures::kBoardCards; ++i)
-        pics.board[i] = CardRenderer::face(PromoPictures::kBoard[i], QSize(27, 36));
+        pics.board[i] = CardRenderer::face(PromoPictures::kBoard[i], QSize(27, 36), ratio);
     return pics;
 }
 
-QPixmap makePromoLogo(const QString& brand) {
-    QPixmap pm = transparentPixmap(62, 17);
+QPixmap makePromoLogo(const QString& brand, qreal ratio) {
+    QPixmap pm = transparentPixmap(62, 17, ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -7,8 +7,9 @@
 
 namespace tutor {
 
-// The pictures of the promotion windows, drawn once by our own painter code;
-// every card in them comes from CardRenderer.
+// The pictures of the promotion windows, drawn by our own painter code for a
+// screen of one device-pixel ratio; every card in them comes from
+// CardRenderer. Sizes below are in logical pixels.
 struct PromoPictures {
     static constexpr int kBoardCards = 5;
     // Card ids of the five board cards: six of hearts, seven of hearts,
@@ -23,9 +24,9 @@ struct PromoPictures {
     std::array<QPixmap, kBoardCards> board;  // 27 x 36 each
 };
 
-PromoPictures makePromoPictures();
+PromoPictures makePromoPictures(qreal ratio = 1.0);
 
 // A 62 x 17 logo: the brand name on a coloured badge.
-QPixmap makePromoLogo(const QString& brand);
+QPixmap makePromoLogo(const QString& brand, qreal ratio = 1.0);
 
 }  // namespace tutor

@@ -66,9 +66,7 @@ int pixels(float twips, float twipsPerPixel) {
 
 PromoWindow::PromoWindow(Services& services, std::function<void()> unloadMainWindow,
                          const PromoDesign& design)
-    : services_(services),
-      pictures_(makePromoPictures()),
-      unloadMainWindow_(std::move(unloadMainWindow)) {
+    : services_(services), unloadMainWindow_(std::move(unloadMainWindow)) {
     setObjectName(design.objectName);
     setWindowTitle(design.caption);
     setFont(sansSerif(false));
@@ -80,27 +78,33 @@ PromoWindow::PromoWindow(Services& services, std::function<void()> unloadMainWin
     const ScreenMetrics& screen = services_.screen;
     setFixedSize(pixels(kClientWidth, screen.twipsPerPixelX()),
                  pixels(kClientHeight, screen.twipsPerPixelY()));
+    ensurePictures();
 
     // Bottom to top: the table (with board card 4 on it), the dealt pairs,
     // the jacks and board cards 0 to 3 above it.
     QWidget* table = addBox(this, QStringLiteral("Picture6"), {315, 240, 6015, 4350}, kBackColour);
     auto* tableImage = new QLabel(table);
-    tableImage->setPixmap(pictures_.table);
+    tableImage->setObjectName(QStringLiteral("Picture6_image"));
+    keepPicture(tableImage, [this](qreal) { return pictures_.table; });
     tableImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tableImage->setGeometry(table->rect());
     tableImage->lower();
 
     const auto cardRect = [](QPointF at) { return QRectF(at, QSizeF(405, 540)); };
+    const auto boardCard = [this](int i) {
+        return [this, i](qreal) { return pictures_.board[i]; };
+    };
     picture1_[4] =
-        addPicture(table, QStringLiteral("Picture1_4"), pictures_.board[4], cardRect(kCardAt[4]));
+        addPicture(table, QStringLiteral("Picture1_4"), boardCard(4), cardRect(kCardAt[4]));
     cardPlace_[4] = placed_.back().get();
     for (int i = 0; i < kDealtPairs; ++i)
-        picture2_[i] = addPicture(this, QStringLiteral("Picture2_%1").arg(i),
-                                  pictures_.faceDownPair, QRectF(kPairAt[i], QSizeF(330, 345)));
-    picture3_ =
-        addPicture(this, QStringLiteral("Picture3"), pictures_.jacks, {2250, 2520, 600, 630});
+        picture2_[i] = addPicture(
+            this, QStringLiteral("Picture2_%1").arg(i),
+            [this](qreal) { return pictures_.faceDownPair; }, QRectF(kPairAt[i], QSizeF(330, 345)));
+    picture3_ = addPicture(this, QStringLiteral("Picture3"),
+                           [this](qreal) { return pictures_.jacks; }, {2250, 2520, 600, 630});
     for (int i = 0; i < 4; ++i) {
-        picture1_[i] = addPicture(this, QStringLiteral("Picture1_%1").arg(i), pictures_.board[i],
+        picture1_[i] = addPicture(this, QStringLiteral("Picture1_%1").arg(i), boardCard(i),
                                   cardRect(kCardAt[i]));
         cardPlace_[i] = placed_.back().get();
     }
@@ -164,15 +168,34 @@ QLabel* PromoWindow::addLabel(QWidget* parent, const QString& name, const QStrin
     return label;
 }
 
-QLabel* PromoWindow::addPicture(QWidget* parent, const QString& name, const QPixmap& picture,
+QLabel* PromoWindow::addPicture(QWidget* parent, const QString& name, PictureMaker picture,
                                 const QRectF& twips) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(picture);
+    keepPicture(label, std::move(picture));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
     place(label, twips);
     return label;
+}
+
+void PromoWindow::keepPicture(QLabel* label, PictureMaker picture) {
+    label->setPixmap(picture(picturesRatio_));
+    keptPictures_.push_back({label, std::move(picture)});
+}
+
+// Made at the device-pixel ratio of the window's screen, and again when the
+// window comes to paint on a screen of another ratio.
+void PromoWindow::ensurePictures() {
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == picturesRatio_) return;
+    picturesRatio_ = ratio;
+    pictures_ = makePromoPictures(ratio);
+    for (const KeptPicture& kept : keptPictures_) kept.label->setPixmap(kept.make(ratio));
+}
+
+void PromoWindow::paintEvent(QPaintEvent*) {
+    ensurePictures();
 }
 
 float PromoWindow::picture1Left(int index) const {

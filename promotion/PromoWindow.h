@@ -86,13 +86,21 @@ class PromoWindow : public QWidget {
     // than the ones the layout was made for.
     QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRectF& twips,
                      const QFont& font, bool wordWrap = false);
-    QLabel* addPicture(QWidget* parent, const QString& name, const QPixmap& picture,
+    // Makes a picture for a screen of the given device-pixel ratio.
+    using PictureMaker = std::function<QPixmap(qreal ratio)>;
+    QLabel* addPicture(QWidget* parent, const QString& name, PictureMaker picture,
                        const QRectF& twips);
 
+    void paintEvent(QPaintEvent* event) override;
+
     Services& services_;
-    const PromoPictures pictures_;
 
   private:
+    // The label shows the picture made for the window's ratio, and a new one
+    // whenever the window comes to show on a screen of another ratio.
+    void keepPicture(QLabel* label, PictureMaker picture);
+    void ensurePictures();
+
     void showAndAnimate();
     void Command1_Click();
     void Command2_Click();
@@ -107,6 +115,14 @@ class PromoWindow : public QWidget {
 
     std::function<void()> unloadMainWindow_;
     std::vector<std::unique_ptr<TwipsControl>> placed_;
+
+    PromoPictures pictures_;
+    qreal picturesRatio_ = 0;  // the device-pixel ratio the pictures were made for
+    struct KeptPicture {
+        QLabel* label;
+        PictureMaker make;
+    };
+    std::vector<KeptPicture> keptPictures_;
 
     std::array<QLabel*, kDealtPairs> picture2_{};
     QLabel* picture3_ = nullptr;

@@ -12,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
+#include "common/mDefs.h"
 #include "platform/ShortDelay.h"
 
 namespace tutor {
@@ -132,6 +134,9 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
     // On the system's base colour, not the panel's black.
     setBackground(lblEnough_, QPalette().color(QPalette::Base), QPalette::Window);
     lblEnough_->setCursor(makePointingHandCursor());
+    lblEnough_->setToolTip(
+        QStringLiteral("%1 at %2: free $1000 play chips to practise with")
+            .arg(QString::fromLatin1(demo::kPokerRoom), QUrl(playOnlineUrl).host()));
     lblEnough_->installEventFilter(this);
     place(lblEnough_, 2520, 8280, 4845, 270);
     lblEnough_->hide();
@@ -163,9 +168,13 @@ QLabel* SampleGamePanel::makePicture(const QString& name, float left, float top,
 
 // The pictures are drawn when the panel is first needed rather than at
 // start-up: drawing the table takes longer than building the whole main window.
+// They are drawn at the device-pixel ratio of the screen the panel is on, and
+// again when it comes to show on a screen of another ratio.
 void SampleGamePanel::ensurePictures() {
-    if (!pictures_.table.isNull()) return;
-    pictures_ = makeTablePictures(services_.cards);
+    const qreal ratio = devicePixelRatioF();
+    if (!pictures_.table.isNull() && ratio == picturesRatio_) return;
+    pictures_ = makeTablePictures(services_.cards, ratio);
+    picturesRatio_ = ratio;
     for (auto* p : picPocket_) p->setPixmap(pictures_.holeCards);
     picDealer_->setPixmap(pictures_.dealerButton);
     for (int i = 0; i < demo::kBoardCards; ++i) picFlop_[i]->setPixmap(pictures_.board[i]);

@@ -74,6 +74,7 @@ class SampleGamePanel : public QWidget {
 
     Services& services_;
     TablePictures pictures_;
+    qreal picturesRatio_ = 0;  // the device-pixel ratio pictures_ were drawn for
     std::vector<std::unique_ptr<TwipsControl>> placed_;
 
     QLabel* picDealer_ = nullptr;

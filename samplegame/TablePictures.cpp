@@ -1,6 +1,7 @@
 #include "samplegame/TablePictures.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include <QFont>
 #include <QLinearGradient>
@@ -17,8 +18,6 @@ namespace {
 
 constexpr int kTableWidth = 643;
 constexpr int kTableHeight = 539;
-constexpr int kCardWidth = 71;  // the card library draws at 71 x 96 pixels
-constexpr int kCardHeight = 96;
 
 // The table's oval, in pixels of the table picture. The seat labels and
 // hole cards of picDemo all lie on the felt.
@@ -71,12 +70,14 @@ NamePlateStyle plateStyle() {
     return s;
 }
 
-// Draws card cardId (face or back) into target, scaling the library's card.
-CardPainter libraryCard(CardLibrary& cards, bool back) {
-    return [&cards, back](QPainter& p, const QRectF& target, int cardId) {
+// Draws card cardId (face or back) into target, scaling the library's card
+// of cardSize pixels (as cdtInit reports it) to fit.
+CardPainter libraryCard(CardLibrary& cards, QSize cardSize, bool back) {
+    return [&cards, cardSize, back](QPainter& p, const QRectF& target, int cardId) {
+        if (cardSize.isEmpty()) return;
         p.save();
         p.translate(target.topLeft());
-        p.scale(target.width() / kCardWidth, target.height() / kCardHeight);
+        p.scale(target.width() / cardSize.width(), target.height() / cardSize.height());
         cards.cdtDraw(p, 0, 0, cardId, back ? 1 : 0, 0x00ffffff);
         p.restore();
     };
@@ -123,8 +124,9 @@ void drawOptionBoxes(QPainter& p) {
     }
 }
 
-QPixmap drawTable() {
-    QPixmap pm(kTableWidth, kTableHeight);
+QPixmap drawTable(qreal ratio) {
+    // Opaque, the panel's black under the room's edge.
+    QPixmap pm = filledPixmap(kTableWidth, kTableHeight, ratio, Qt::black);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -141,8 +143,8 @@ QPixmap drawTable() {
     return pm;
 }
 
-QPixmap drawDealerButton() {
-    QPixmap pm = transparentPixmap(26, 23);
+QPixmap drawDealerButton(qreal ratio) {
+    QPixmap pm = transparentPixmap(26, 23, ratio);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient ivory(QPointF(10, 8), 16);
@@ -159,22 +161,26 @@ QPixmap drawDealerButton() {
 
 }  // namespace
 
-TablePictures makeTablePictures(CardLibrary& cards) {
+TablePictures makeTablePictures(CardLibrary& cards, qreal ratio) {
+    std::int32_t cardWidth = 0, cardHeight = 0;
+    cards.cdtInit(cardWidth, cardHeight);
+    const QSize cardSize(cardWidth, cardHeight);
     TablePictures pics;
-    pics.table = drawTable();
-    pics.dealerButton = drawDealerButton();
-    pics.holeCards = drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0, libraryCard(cards, true));
-    const CardPainter face = libraryCard(cards, false);
+    pics.table = drawTable(ratio);
+    pics.dealerButton = drawDealerButton(ratio);
+    pics.holeCards = drawCardPair(QSize(39, 41), QSizeF(28, 38), 0, 0,
+                                  libraryCard(cards, cardSize, true), ratio);
+    const CardPainter face = libraryCard(cards, cardSize, false);
     for (int i = 0; i < demo::kBoardCards; ++i) {
-        pics.board[i] = transparentPixmap(54, 72);
+        pics.board[i] = transparentPixmap(54, 72, ratio);
         QPainter p(&pics.board[i]);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         face(p, QRectF(0, 0, 54, 72), demo::kBoard[i]);
     }
-    pics.showdown1 =
-        drawCardPair(QSize(67, 70), QSizeF(48, 65), demo::kShowdown1[0], demo::kShowdown1[1], face);
-    pics.showdown2 =
-        drawCardPair(QSize(66, 70), QSizeF(48, 65), demo::kShowdown2[0], demo::kShowdown2[1], face);
+    pics.showdown1 = drawCardPair(QSize(67, 70), QSizeF(48, 65), demo::kShowdown1[0],
+                                  demo::kShowdown1[1], face, ratio);
+    pics.showdown2 = drawCardPair(QSize(66, 70), QSizeF(48, 65), demo::kShowdown2[0],
+                                  demo::kShowdown2[1], face, ratio);
     return pics;
 }
 

@@ -11,8 +11,9 @@ namespace tutor {
 
 class CardLibrary;
 
-// The pictures of the sample game table, drawn once by our own painter code;
-// card faces and backs come from the card library.
+// The pictures of the sample game table, drawn by our own painter code for a
+// screen of one device-pixel ratio; card faces and backs come from the card
+// library. Sizes below are in logical pixels.
 struct TablePictures {
     QPixmap table;                                 // 643 x 539: felt, chairs, name plates
     QPixmap dealerButton;                          // 26 x 23
@@ -22,7 +23,7 @@ struct TablePictures {
     QPixmap showdown2;                             // 66 x 70: sharky's hand, fanned
 };
 
-TablePictures makeTablePictures(CardLibrary& cards);
+TablePictures makeTablePictures(CardLibrary& cards, qreal ratio = 1.0);
 
 // A 32 x 32 pointing hand for the real-game link.
 QCursor makePointingHandCursor();

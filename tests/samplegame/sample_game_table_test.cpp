@@ -90,6 +90,21 @@ TEST_F(SampleGameTable, PicturesHaveTheirSizesAndCards) {
     EXPECT_EQ(backs, 2);
 }
 
+// The cards are scaled from the size the card library reports, not from a
+// size of our own: a library with larger cards still fills each picture
+// edge to edge, its border showing at the right and bottom.
+TEST_F(SampleGameTable, CardsFollowTheSizeTheLibraryReports) {
+    fakes.cards.width = 142;
+    fakes.cards.height = 192;
+    const QImage card = makeTablePictures(fakes.cards).board[0].toImage();
+    ASSERT_EQ(card.size(), QSize(54, 72));
+    const std::string border = QColor(40 * 4, 0, 0).name().toStdString();  // jack of clubs
+    auto at = [&](int x, int y) { return card.pixelColor(x, y).name().toStdString(); };
+    EXPECT_EQ(at(27, 36), "#ffffff");
+    EXPECT_EQ(at(53, 36), border);
+    EXPECT_EQ(at(27, 71), border);
+}
+
 // White labels must stay readable: the table under each label is dark.
 TEST_F(SampleGameTable, TableIsDarkUnderTheWhiteLabels) {
     start();
@@ -168,6 +183,14 @@ TEST_F(SampleGameTable, LinkIsGreenBoldUnderlinedAndClickable) {
     EXPECT_EQ(clicks, 0);
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
+}
+
+// The link's tool tip names the room's site and offers the free play chips.
+TEST_F(SampleGameTable, LinkToolTipNamesTheSiteAndTheFreeChips) {
+    const QString tip = label("lblEnough")->toolTip();
+    EXPECT_TRUE(tip.contains("Silver Quill Poker")) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("play.example.com")) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("free $1000 play chips")) << tip.toStdString();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "support/PixelMeasures.h"
 
 #include <QPainter>
+#include <QString>
 #include <QWidget>
 
 namespace tutor::test {
@@ -49,6 +50,27 @@ double edgeEnergy(const QImage& image) {
             count += 2;
         }
     return count == 0 ? 0.0 : sum / count;
+}
+
+QImage logicalCrop(const QImage& image, const QRect& rect) {
+    const qreal r = image.devicePixelRatio();
+    const QRectF device(rect.x() * r, rect.y() * r, rect.width() * r, rect.height() * r);
+    QImage crop = image.copy(device.toAlignedRect());
+    crop.setDevicePixelRatio(1);
+    return crop;
+}
+
+::testing::AssertionResult asCrispAs(const QImage& shown, const QImage& reference) {
+    const double share = uniformEdgeBlockShare(shown), refShare = uniformEdgeBlockShare(reference);
+    const double energy = edgeEnergy(shown), refEnergy = edgeEnergy(reference);
+    const bool crisp = share <= refShare + 0.05 && energy >= 0.85 * refEnergy;
+    auto figure = [](double v, int decimals) {
+        return QString::number(v, 'f', decimals).toStdString();
+    };
+    auto result = crisp ? ::testing::AssertionSuccess() : ::testing::AssertionFailure();
+    return result << "one-coloured edge blocks " << figure(share, 3) << " (reference "
+                  << figure(refShare, 3) << "), edge energy " << figure(energy, 0) << " (reference "
+                  << figure(refEnergy, 0) << ")";
 }
 
 int pixelsOfColour(const QImage& image, QColor colour) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QImage>
+#include <QRect>
 
 class QWidget;
 
@@ -19,6 +22,14 @@ double uniformEdgeBlockShare(const QImage& image);
 // Mean squared grey step between neighbouring pixels: a smoothed or doubled
 // copy of a picture has clearly less of it than the crisp picture.
 double edgeEnergy(const QImage& image);
+
+// The device pixels of image under rect, given in the image's logical pixels.
+QImage logicalCrop(const QImage& image, const QRect& rect);
+
+// Shown is as crisp as reference, the same content drawn directly at device
+// resolution: at most 5 points more one-coloured edge blocks and at least
+// 85 % of its edge energy. The message gives the figures either way.
+::testing::AssertionResult asCrispAs(const QImage& shown, const QImage& reference);
 
 // Pixels of exactly this colour (alpha ignored).
 int pixelsOfColour(const QImage& image, QColor colour);

@@ -14,11 +14,11 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPainter>
 #include <QRectF>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QTransform>
 #include <QUrl>
@@ -31,17 +31,20 @@ QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::playAsync(const QString& wavPath) {
-    if (effect_) effect_->stop();
-    QString path = wavPath;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QFileInfo file(path);
-    if (!file.isFile()) return;
-    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
-    if (effect_->source() != source) effect_->setSource(source);
-    // While the file still loads, QSoundEffect plays it once it is ready;
-    // one it cannot decode ends in its Error state, silent.
-    effect_->play();
+    if (!moduleTried_) {
+        // Before the first sound file is found nothing plays, and the module
+        // is not needed yet.
+        QString path = wavPath;
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (!QFileInfo(path).isFile()) return;
+        moduleTried_ = true;
+        // Never unloaded: the module's effect lives as long as this player.
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillet_sound"));
+        using Make = SoundPlayer* (*)();
+        if (auto make = reinterpret_cast<Make>(module.resolve("quilletMakeSoundPlayer")))
+            player_.reset(make());
+    }
+    if (player_) player_->playAsync(wavPath);
 }
 
 bool DesktopUrlOpener::openUrl(const QString& address) {

@@ -9,14 +9,14 @@
 
 #include "platform/Services.h"
 
-class QSoundEffect;
-
 namespace tutor {
 
 // The real platform seams, one class each; RealServices bundles them.
 
-// One QSoundEffect, made on first use: a new sound cuts off the one still
-// playing; a missing or unplayable file stays silent.
+// Plays through one QSoundEffect in the sound module beside the program
+// (platform/SoundModule.cpp), loaded on the first sound: a new sound cuts
+// off the one still playing; a missing or unplayable file, or a missing
+// module, stays silent.
 class QtSoundPlayer : public SoundPlayer {
 public:
     QtSoundPlayer();
@@ -24,7 +24,8 @@ public:
     void playAsync(const QString& wavPath) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    bool moduleTried_ = false;
+    std::unique_ptr<SoundPlayer> player_;
 };
 
 class DesktopUrlOpener : public UrlOpener {

@@ -1,10 +1,10 @@
 #!/bin/bash
 # Installs the tutor into a temporary prefix and checks what a desktop needs:
-# the program with its pages, sounds and list in lib/quillet/, the relative
-# link bin/quillet, the desktop entry and its icon. Then starts bin/quillet
-# once on an X server of its own and waits for the main window; any other
-# window that comes up first (such as the message box that a missing
-# 169.txt brings) fails the test.
+# the program with its pages, sounds, list and sound module in lib/quillet/,
+# the relative link bin/quillet, the desktop entry and its icon. Then starts
+# bin/quillet once on an X server of its own and waits for the main window;
+# any other window that comes up first (such as the message box that a
+# missing 169.txt brings) fails the test.
 #   install_test.sh <cmake> <build folder> <source data folder>
 set -u
 cmake=$1 build=$2 data=$3
@@ -39,6 +39,7 @@ home=$prefix/lib/quillet
 diff -r "$data/html" "$home/html" >/dev/null || fail "$home/html differs from $data/html"
 diff -r "$data/wavs" "$home/wavs" >/dev/null || fail "$home/wavs differs from $data/wavs"
 cmp -s "$data/169.txt" "$home/169.txt" || fail "$home/169.txt differs from $data/169.txt"
+[ -f "$home/libquillet_sound.so" ] || fail "no sound module $home/libquillet_sound.so"
 
 link=$prefix/bin/quillet
 [ -L "$link" ] || fail "$link is not a symbolic link"

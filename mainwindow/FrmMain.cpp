@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
-#include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 #include <QTextBrowser>
@@ -23,8 +22,8 @@
 #include "lessons/LessonPanel.h"
 #include "mainwindow/LessonTree.h"
 #include "mainwindow/TreeLinesStyle.h"
+#include "mainwindow/WindowIcon.h"
 #include "common/mDefs.h"
-#include "platform/CardRenderer.h"
 #include "platform/RunShellExecute.h"
 #include "promotion/Promotion.h"
 #include "samplegame/SampleGamePanel.h"
@@ -42,30 +41,6 @@ constexpr int kKeyRole = Qt::UserRole + 1;
 
 int pixels(float twips, float twipsPerPixel) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
-
-// Two aces fanned on green baize.
-QIcon drawWindowIcon() {
-    QPixmap icon(32, 32);
-    icon.fill(Qt::transparent);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(0x0B, 0x4A, 0x22), 1));
-    p.setBrush(QColor(0x16, 0x80, 0x3C));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
-    const struct {
-        qreal x, angle;
-        int cardId;
-    } cards[] = {{11.5, -14, 3}, {20.5, 12, 2}};  // ace of spades, ace of hearts
-    for (const auto& c : cards) {
-        p.save();
-        p.translate(c.x, 17);
-        p.rotate(c.angle);
-        CardRenderer::draw(p, QRectF(-8.5, -11.5, 17, 23), c.cardId);
-        p.restore();
-    }
-    p.end();
-    return QIcon(icon);
 }
 
 QString missingPage(const QString& path) {
@@ -90,7 +65,7 @@ void skipIfRefused(Step step) {
 FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName("frmMain");
     setWindowTitle("Quillet..");
-    setWindowIcon(drawWindowIcon());
+    setWindowIcon(QIcon(drawWindowIcon()));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBackColour);
     setPalette(pal);

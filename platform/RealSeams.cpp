@@ -14,11 +14,12 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibrary>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QPainter>
 #include <QRectF>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QTimer>
 #include <QTransform>
 #include <QUrl>
@@ -32,20 +33,22 @@ QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::playAsync(const QString& wavPath) {
-    // A fresh effect for every sound: dropping the old one ends its stream
-    // on the audio server at once. A stopped and restarted effect leaves the
-    // server playing out what it had buffered (about a whole answer sound),
-    // and on PulseAudio each repeat starts later until one is lost.
-    effect_.reset();
     QString path = wavPath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QFileInfo file(path);
-    if (!file.isFile() || !isCompleteWave(file.absoluteFilePath())) return;
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    // While the file still loads, QSoundEffect plays it once it is ready;
-    // one it cannot decode ends in its Error state, silent.
-    effect_->play();
+    const bool playable = file.isFile() && isCompleteWave(file.absoluteFilePath());
+    if (playable && !moduleTried_) {
+        // Until the first playable sound the module is not needed.
+        moduleTried_ = true;
+        // Never unloaded: the module's effect lives as long as this player.
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillet_sound"));
+        using Make = SoundPlayer* (*)();
+        if (auto make = reinterpret_cast<Make>(module.resolve("quilletMakeSoundPlayer")))
+            player_.reset(make());
+    }
+    // An empty path ends the sound still playing and plays nothing, so a
+    // sound that cannot be played still cuts off the last one.
+    if (player_) player_->playAsync(playable ? file.absoluteFilePath() : QString());
 }
 
 bool DesktopUrlOpener::openUrl(const QString& address) {

@@ -9,14 +9,14 @@
 
 #include "platform/Services.h"
 
-class QSoundEffect;
-
 namespace tutor {
 
 // The real platform seams, one class each; RealServices bundles them.
 
-// A new QSoundEffect for each sound, which ends the one still playing; a
-// missing, unplayable or cut-short file stays silent.
+// Plays through the sound module beside the program (platform/SoundModule.cpp),
+// loaded on the first playable sound: a new sound cuts off the one still
+// playing; a missing, unplayable or cut-short file, or a missing module,
+// stays silent.
 class QtSoundPlayer : public SoundPlayer {
 public:
     QtSoundPlayer();
@@ -24,7 +24,8 @@ public:
     void playAsync(const QString& wavPath) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    bool moduleTried_ = false;
+    std::unique_ptr<SoundPlayer> player_;
 };
 
 class DesktopUrlOpener : public UrlOpener {

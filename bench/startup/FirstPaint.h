@@ -15,12 +15,12 @@
 
 // Reports the first time a widget has been painted: when its first paint
 // event has been handled and the window flushed, the probe prints
-// "PAINT <CLOCK_MONOTONIC nanoseconds>" on stdout, lingers a little so that
-// what runs right after the first paint counts towards its peak memory, and
-// ends.
+// "PAINT <CLOCK_MONOTONIC nanoseconds> <device-pixel ratio>" on stdout,
+// lingers a little so that what runs right after the first paint counts
+// towards its peak memory, and ends.
 class FirstPaint : public QObject {
   public:
-    FirstPaint(QWidget* watched, int lingerMs) : lingerMs_(lingerMs) {
+    FirstPaint(QWidget* watched, int lingerMs) : watched_(watched), lingerMs_(lingerMs) {
         watched->installEventFilter(this);
     }
 
@@ -31,7 +31,8 @@ class FirstPaint : public QObject {
             // The paint runs after this filter; a zero timer fires once the
             // whole update, flush included, is done.
             QTimer::singleShot(0, [this] {
-                std::printf("PAINT %lld\n", static_cast<long long>(bench::monotonicNs()));
+                std::printf("PAINT %lld %g\n", static_cast<long long>(bench::monotonicNs()),
+                            watched_->devicePixelRatioF());
                 std::fflush(stdout);
                 QTimer::singleShot(lingerMs_, [] { _exit(0); });
             });
@@ -40,6 +41,7 @@ class FirstPaint : public QObject {
     }
 
   private:
+    QWidget* watched_;
     int lingerMs_;
     bool seen_ = false;
 };

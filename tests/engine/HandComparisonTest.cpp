@@ -373,6 +373,10 @@ struct KindRow {
     int kickerPlaces;  // the places a kicker can decide at, 1..n (0: none)
 };
 
+void PrintTo(const KindRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 }  // namespace
 
 class CompareRandomPairs : public ::testing::TestWithParam<KindRow> {};
@@ -456,6 +460,10 @@ struct EdgeRow {
     const char* hand2;
     const char* sentence;
 };
+
+void PrintTo(const EdgeRow& row, std::ostream* os) {
+    *os << row.hand1 << " vs " << row.hand2;
+}
 
 class CompareEdgeCases : public ::testing::TestWithParam<EdgeRow> {};
 

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -80,6 +82,20 @@ constexpr std::array<std::int16_t, 5> kMixed = {0, 1, 2, 3, 0};
 constexpr std::array<std::int16_t, 5> kHearts = {2, 2, 2, 2, 2};
 constexpr std::array<std::int16_t, 5> kClubs = {0, 0, 0, 0, 0};
 
+// A row's text as a test name: each run of other characters becomes one
+// underscore ("AH TH JH" gives AH_TH_JH).
+std::string testName(const char* text) {
+    std::string name;
+    for (const char* c = text; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            name += *c;
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    }
+    if (!name.empty() && name.back() == '_') name.pop_back();
+    return name;
+}
+
 bool sameCards(const Hand& a, const Hand& b) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (a[i].id != b[i].id || a[i].rank != b[i].rank || a[i].suit != b[i].suit ||
@@ -95,6 +111,10 @@ struct NamedHand {
     const char* cards;
     HandCategory expected;
 };
+
+void PrintTo(const NamedHand& row, std::ostream* os) {
+    *os << row.cards;
+}
 
 class EvaluateNamedHands : public ::testing::TestWithParam<NamedHand> {};
 
@@ -133,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Lessons, EvaluateNamedHands,
                                            NamedHand{"AC AD 2H 5S KC", HandCategory::Pair},
                                            NamedHand{"2H 7H 9H JH KH", HandCategory::Flush},
                                            NamedHand{"AH 7H 9H JH KH", HandCategory::Flush},
-                                           NamedHand{"2C 7D 9H JS KC", HandCategory::HighCard}));
+                                           NamedHand{"2C 7D 9H JS KC", HandCategory::HighCard}),
+                         [](const auto& info) { return testName(info.param.cards); });
 
 // Every five-card hand of one deck: the categories in their known numbers,
 // and each hand as the textbook classifies it.
@@ -180,6 +201,10 @@ struct OddHand {
     std::array<std::int16_t, 5> suits;
     HandCategory expected;
 };
+
+void PrintTo(const OddHand& row, std::ostream* os) {
+    *os << row.why;
+}
 
 class EvaluateOddHands : public ::testing::TestWithParam<OddHand> {};
 
@@ -262,7 +287,8 @@ INSTANTIATE_TEST_SUITE_P(
         OddHand{"suits that differ only above 3",
                 {2, 3, 4, 5, 7},
                 {1, 5, 1, 1, 1},
-                HandCategory::HighCard}));
+                HandCategory::HighCard}),
+    [](const auto& info) { return testName(info.param.why); });
 
 TEST(EvaluateFailure, FewerThanFiveCardsReportsAndGivesNone) {
     const Hand full = testhands::parse("AH KH QH JH TH");

@@ -100,6 +100,10 @@ struct CompareRow {
     const char* hand2;
     const char* sentence;
 };
+
+void PrintTo(const CompareRow& row, std::ostream* os) {
+    *os << row.hand1 << " vs " << row.hand2;
+}
 }  // namespace
 
 class SameCategory : public ::testing::TestWithParam<CompareRow> {};

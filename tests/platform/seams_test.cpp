@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -137,6 +138,22 @@ TEST(Fonts, OldFontNamesMapToMetricCompatibleOnes) {
     EXPECT_EQ(QFontInfo(QFont("MS Sans Serif")).family(), "Liberation Sans");
     EXPECT_EQ(QFontInfo(QFont("Courier New")).family(), "Liberation Mono");
     EXPECT_EQ(QFontInfo(QFont("Small Fonts")).family(), "Liberation Sans");
+}
+
+// Sound comes from the module beside the program, loaded by the first sound
+// that has a file and not before, so start-up does not wait for it.
+TEST(QtSoundPlayer, LoadsTheSoundModuleOnTheFirstSoundFound) {
+    const auto moduleLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/libquillet_sound.so");
+    };
+    // Kept for the whole run: Qt Multimedia loads a sample in the
+    // background, and an effect destroyed while it loads leaks that load.
+    static auto* player = new QtSoundPlayer;
+    player->playAsync("no/such/file.wav");
+    EXPECT_FALSE(moduleLoaded());
+    player->playAsync(QStringLiteral(TUTOR_DATA_DIR "/wavs/yes.wav"));
+    EXPECT_TRUE(moduleLoaded());
 }
 
 TEST(QtSoundPlayer, MissingFilesStaySilentWithoutFailing) {

@@ -28,6 +28,10 @@ struct SplitCase {
     Items items;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SplitExamples : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(SplitExamples, GivesTheItemsInOrder) {

@@ -44,6 +44,10 @@ struct NestedCase {
     const char* table;
 };
 
+void PrintTo(const NestedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SampleGameNested : public SampleGameTest, public ::testing::WithParamInterface<NestedCase> {};
 
 TEST_P(SampleGameNested, ClicksInsideTheFirstWait) {
@@ -98,6 +102,10 @@ struct ClicksInAWait {
     int stepAfter;
     std::string table;
 };
+
+void PrintTo(const ClicksInAWait& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SampleGameClicksInAWait : public SampleGameTest,
                                 public ::testing::WithParamInterface<ClicksInAWait> {};
@@ -196,6 +204,10 @@ struct RestartInAWait {
     std::int64_t offset;
     const char* table;
 };
+
+void PrintTo(const RestartInAWait& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SampleGameRestartInAWait : public SampleGameTest,
                                  public ::testing::WithParamInterface<RestartInAWait> {};

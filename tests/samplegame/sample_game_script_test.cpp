@@ -163,6 +163,10 @@ struct AnimationCase {
     std::vector<std::pair<std::int64_t, Row>> inside;  // the table at a time inside
 };
 
+void PrintTo(const AnimationCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SampleGameWaits : public SampleGameTest,
                         public ::testing::WithParamInterface<AnimationCase> {};
 

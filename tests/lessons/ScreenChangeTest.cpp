@@ -1,10 +1,9 @@
 // A window moving from a screen of ratio 1 to a screen of ratio 2, as it
 // does when dragged to another monitor.
 #include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
 
 #include "RealCardsFixture.h"
+#include "support/Screens.h"
 
 namespace tutor::testing {
 namespace {
@@ -17,11 +16,7 @@ protected:
         ASSERT_EQ(QGuiApplication::screens().size(), 2) << "run on screen-two-ratios.json";
         ASSERT_EQ(ratio(), 1.0);
     }
-    void moveToSecondScreen() {
-        QScreen* second = QGuiApplication::screens().at(1);
-        form->move(second->geometry().topLeft() + QPoint(40, 40));
-        QApplication::processEvents();
-    }
+    void moveToSecondScreen() { ASSERT_TRUE(test::moveToScreen(*form, "S2")); }
 };
 
 // The cards painted before the move stay; the cards painted after it are as

@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibrary>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QPainter>
 #include <QRectF>
@@ -42,14 +41,15 @@ void QtSoundPlayer::playAsync(const QString& wavPath) {
         moduleTried_ = true;
         // Never unloaded: the module's effect lives as long as this player.
         QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/quillet_sound"));
-        using Make = SoundPlayer* (*)();
-        if (auto make = reinterpret_cast<Make>(module.resolve("quilletMakeSoundPlayer")))
+        if (auto make = reinterpret_cast<MakeModuleSoundPlayer>(module.resolve(kMakeModuleSoundPlayer)))
             player_.reset(make());
     }
     // An empty path ends the sound still playing and plays nothing, so a
     // sound that cannot be played still cuts off the last one.
     if (player_) player_->playAsync(playable ? file.absoluteFilePath() : QString());
 }
+
+bool QtSoundPlayer::loading() const { return player_ && player_->loading(); }
 
 bool DesktopUrlOpener::openUrl(const QString& address) {
     return QDesktopServices::openUrl(QUrl(address));

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "platform/Services.h"
+#include "platform/SoundModule.h"
 
 namespace tutor {
 
@@ -22,10 +23,12 @@ public:
     QtSoundPlayer();
     ~QtSoundPlayer() override;
     void playAsync(const QString& wavPath) override;
+    // True while a sound file it was given still loads in the background.
+    bool loading() const;
 
 private:
     bool moduleTried_ = false;
-    std::unique_ptr<SoundPlayer> player_;
+    std::unique_ptr<ModuleSoundPlayer> player_;
 };
 
 class DesktopUrlOpener : public UrlOpener {

@@ -14,7 +14,7 @@ import sys
 import time
 
 import sounds
-from quillet import MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_link_green
+from quillet import HANG, MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_link_green
 from stack import Stack, StackError
 
 FULL_HOUSE = 2  # name label of a full house
@@ -25,21 +25,22 @@ def close_shows_promotion(app, _stack, _source):
     app.start()
     app.open_node("Poker Hand Names")
     layout = app.lesson_layout()
+    # The program handles the clicks in the order they come, however late.
     app.click(*layout.start_centre(1))
     # Twos of clubs, diamonds and spades, threes of clubs and diamonds.
     for key in (0, 13, 26, 1, 14):
         app.click(*layout.key_centre(key))
-        time.sleep(0.1)
     app.poll(lambda: "the picked full house was not named: inverted labels %s" % app.inverted_labels(layout),
-             lambda: app.inverted_labels(layout) == [FULL_HOUSE], 5)
+             lambda: app.inverted_labels(layout) == [FULL_HOUSE], HANG)
 
     app.close_through_window_manager(app.main)
-    promotion = app.wait_for_window(PROMOTION_CAPTION, 5)
+    promotion = app.wait_for_window(PROMOTION_CAPTION, HANG)
     if app.visible_windows(MAIN_CAPTION):
         app.fail("the main window stayed on screen beside the promotion window")
-    time.sleep(0.5)  # the animation is under way: the close comes in the middle of it
+    # The close comes in the middle of the animation.
+    app.wait_for_change(promotion, "the promotion window's animation did not run")
     app.close_through_window_manager(promotion)
-    status = app.wait_for_exit(5)
+    status = app.wait_for_exit(HANG)
     if status is None:
         app.fail("closing the promotion window did not end the program")
     if status != 0:
@@ -59,21 +60,19 @@ def real_game_link(app, stack, source):
     # click in the middle of an animation is handled inside it and counts.
     for _ in range(33):
         app.click(*game.next_centre())
-        time.sleep(0.08)
     app.poll("the real-game link did not show after step 34",
-             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03,
-             15)
+             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
     if app.visible_windows(PROMOTION_CAPTION):
         app.fail("a promotion window showed before the link was clicked")
 
     link = game.link_rect()
     app.click(link[0] + 40, link[1] + link[3] // 2)
-    deadline = time.monotonic() + 5
+    deadline = time.monotonic() + HANG
     while app.proc.poll() is None and time.monotonic() < deadline:
         if app.visible_windows(PROMOTION_CAPTION):
             app.fail("the real-game link showed the promotion window")
         time.sleep(0.02)
-    status = app.wait_for_exit(0.1)
+    status = app.wait_for_exit(0)
     if status is None:
         app.fail("the real-game link did not end the program")
     if status != 0:
@@ -85,25 +84,35 @@ def real_game_link(app, stack, source):
 
 def answer_sounds(app, stack, _source):
     """A dealt hand named wrongly, then rightly: the no sound, then the yes
-    sound, heard on the audio server."""
-    recording = sounds.MonitorRecording(stack, os.path.join(stack.dir, "monitor.raw"))
+    sound, heard on the audio server. Each answer waits for the sound of the
+    last to have been heard to its end, so that none cuts off another."""
+    recording = sounds.MonitorRecording(stack)
     app.start()
     app.open_node("Poker Hand Names")
     layout = app.lesson_layout()
     recording.start()
     wrong = []
     right = None
+    late = []  # seconds from each click to its sound
     while right is None:
         app.click(*layout.start_centre(2))
-        time.sleep(0.3)
         for label in range(9):
             x, y, w, h = layout.name_label(label)
+            since = recording.frames()
+            clicked = time.monotonic()
             app.click(x + w // 3, y + h // 2)
-            time.sleep(0.45)  # each sound (0.3 s) ends before the next click
-            inverted = app.inverted_labels(layout)
-            if inverted == [label]:
+            try:
+                sound = recording.wait_for_whole(since, None, "label %d gave no answer sound" % label)
+            except StackError as e:
+                app.fail(str(e))
+            late.append(recording.time_of(sound.first) - clicked)
+            if sound.kind == "yes":
+                app.poll(lambda: "the yes sound came for label %d, but the labels inverted are %s"
+                         % (label, app.inverted_labels(layout)),
+                         lambda: app.inverted_labels(layout) == [label], HANG)
                 right = label
                 break
+            inverted = app.inverted_labels(layout)
             if inverted:
                 app.fail("a wrong answer (label %d) changed the labels: inverted %s" % (label, inverted))
             wrong.append(label)
@@ -111,9 +120,9 @@ def answer_sounds(app, stack, _source):
             app.fail("no name label was taken as the right answer")
         if not wrong:
             right = None  # right at the first try: deal again, to hear a wrong one first
-    time.sleep(0.4)
     heard = sounds.sounds_heard(recording.stop())
     kinds = [sound.kind for sound in heard]
+    print("answer sounds began %s s after their clicks" % " ".join("%.2f" % d for d in late))
     if kinds != ["no"] * len(wrong) + ["yes"]:
         app.fail("after %d wrong answers and a right one the audio server played %s"
                  % (len(wrong), heard or "nothing"))
@@ -135,8 +144,8 @@ def play_online_address(source):
 
 
 def poll_opened(stack):
-    # The opener runs detached: give it a moment to write.
-    deadline = time.monotonic() + 3
+    # The opener runs detached and may write after the program has ended.
+    deadline = time.monotonic() + HANG
     while not stack.opened_addresses() and time.monotonic() < deadline:
         time.sleep(0.05)
     return stack.opened_addresses()

@@ -44,7 +44,7 @@ class Picture:
 def grab(window, env):
     """The window's pixels as they are on the display now."""
     out = subprocess.run(["import", "-window", str(window), "-depth", "8", "ppm:-"],
-                         env=env, capture_output=True, timeout=20)
+                         env=env, capture_output=True, timeout=60)
     if out.returncode != 0:
         raise RuntimeError("import could not read window %s: %s" % (window, out.stderr.decode().strip()))
     data = out.stdout
@@ -67,4 +67,4 @@ def grab(window, env):
 
 def save_screen(path, env):
     """The whole screen into a PNG, for a look after a failure."""
-    subprocess.run(["import", "-window", "root", path], env=env, capture_output=True, timeout=20)
+    subprocess.run(["import", "-window", "root", path], env=env, capture_output=True, timeout=60)

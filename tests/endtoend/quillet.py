@@ -18,6 +18,21 @@ import pictures
 MAIN_CAPTION = "Quillet.."
 PROMOTION_CAPTION = "Play Poker Online for FREE ... Real People Real Fun"
 TWIPS_PER_PIXEL = 15.0
+# Every wait is for a state of the program or the screen; this bound is for a
+# hang only. A busy machine makes the program slow, never this wrong.
+HANG = 60.0
+LESSON_TREE_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                  "..", "..", "mainwindow", "LessonTree.cpp")
+
+
+def tree_row(caption):
+    """The row of a node in the lesson tree, every chapter expanded: its
+    number in the program's node table less one."""
+    with open(LESSON_TREE_SOURCE) as f:
+        for number, text in re.findall(r'\{(\d+), "([^"]+)"', f.read()):
+            if text == caption:
+                return int(number) - 1
+    raise TestFailure("no node %r in %s" % (caption, LESSON_TREE_SOURCE))
 
 
 def px(twips):
@@ -60,6 +75,7 @@ class Quillet:
         self.name = name
         self.proc = None
         self.main = None
+        self.first_row = None  # the selection on the tree's first node, as first shown
         self.stdout_path = os.path.join(stack.dir, "quillet.stdout")
         self.stderr_path = os.path.join(stack.dir, "quillet.stderr")
 
@@ -72,8 +88,10 @@ class Quillet:
         with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
             self.proc = self.stack.own("quillet", subprocess.Popen(
                 [program], cwd=self.stack.dir, env=self.stack.env(), stdout=out, stderr=err))
-        self.main = self.wait_for_window(MAIN_CAPTION, 20)
+        self.main = self.wait_for_window(MAIN_CAPTION, HANG)
         self.activate(self.main)
+        # Start-up selects the first node.
+        self.first_row = self.poll("the lesson tree showed no selected node", self.selection, HANG)
 
     def wait_for_exit(self, timeout):
         """The exit status, or None while it still runs after timeout seconds."""
@@ -90,7 +108,7 @@ class Quillet:
 
     def xdotool(self, *args, check=True):
         out = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.stack.env(),
-                             capture_output=True, text=True, timeout=20)
+                             capture_output=True, text=True, timeout=60)
         if check and out.returncode != 0:
             raise TestFailure("xdotool %s failed: %s" % (" ".join(map(str, args)), out.stderr.strip()))
         return out.stdout
@@ -163,21 +181,41 @@ class Quillet:
             y -= 1
         return y + 1 - px(self.TREE[1])
 
+    def selection(self):
+        """The selected node's highlight in the tree, (x, y, w, h), or None."""
+        box = self.grab().bounding_box(is_selection_blue, self.tree_rect())
+        return box if box and box[3] < 40 else None
+
     def open_node(self, caption):
-        """Types the node's caption into the tree (it selects the node it names,
-        as the user finds it), then clicks the selected node: only a click
-        opens a node."""
-        tree = self.tree_rect()
-        before = self.grab().bounding_box(is_selection_blue, tree)
+        """Moves the tree's selection to the node with the arrow keys, the way
+        a user finds it with the keyboard, then clicks it: only a click opens
+        a node. Each key moves one row whenever it is handled, so the row
+        reached does not depend on how fast the keys come."""
+        row = tree_row(caption)
+        first = self.first_row
         self.activate(self.main)
-        self.xdotool("type", "--delay", "30", caption)
+        self.xdotool("key", "--clearmodifiers", "Home")
+        self.poll("Home did not select the tree's first node", lambda: self.selection() == first, HANG)
+        box = first
+        if row > 0:
+            self.xdotool("key", "--clearmodifiers", "Down")
+            second = self.poll("Down did not move the tree's selection",
+                               lambda: (lambda b: b if b and b != first else None)(self.selection()), HANG)
+            pitch = second[1] - first[1]
+            if row > 1:
+                self.xdotool("key", "--clearmodifiers", *["Down"] * (row - 1))
 
-        def moved():
-            box = self.grab().bounding_box(is_selection_blue, tree)
-            return box if box and box != before and box[3] < 40 else None
-
-        box = self.poll("typing %r into the tree selected no other node" % caption, moved, 5)
+            def reached():
+                b = self.selection()
+                return b if b and abs(b[1] - (first[1] + row * pitch)) <= 1 else None
+            box = self.poll(lambda: "the tree's selection did not reach %r (row %d, %d px a row): "
+                            "it is at %s" % (caption, row, pitch, self.selection()), reached, HANG)
         self.click(box[0] + box[2] // 2, box[1] + box[3] // 2)
+
+    def wait_for_change(self, window, what):
+        """Waits until the window's picture changes: it is being drawn anew."""
+        before = self.grab(window)
+        self.poll(what, lambda: self.grab(window).rgb != before.rgb, HANG)
 
     # -- the lesson panel -----------------------------------------------------
 
@@ -188,7 +226,7 @@ class Quillet:
         def hand_window():
             return self.grab().bounding_box(is_hand_window_green, (panel_left, 0, 2000, 2000))
 
-        green = self.poll("the lesson panel's hand window did not show", hand_window, 10)
+        green = self.poll("the lesson panel's hand window did not show", hand_window, HANG)
         height_twips = self.tree_height() * TWIPS_PER_PIXEL
         half_width_twips = (green[0] + green[2] - panel_left) * TWIPS_PER_PIXEL
         layout = LessonLayout(panel_left, px(self.PANEL_TOP), half_width_twips, height_twips)

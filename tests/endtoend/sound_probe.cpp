@@ -1,29 +1,61 @@
-// Plays wave files through the program's own QtSoundPlayer, one after the
-// other, and keeps the event loop running until the last has had time to end:
-//   sound_probe <file> [<milliseconds> <file>]...
-// Each number is the wait before the file after it. The end-to-end sound
-// test runs it against its own audio server and listens on the server.
+// Plays wave files through the program's own QtSoundPlayer as a test asks
+// for them: each line on stdin is a file to play at once, and for each the
+// probe writes "played <n> <seconds>" on stdout, the seconds read from the
+// monotonic clock just before the call. At the end of stdin it waits until
+// every file has loaded (or failed to), then ends:
+//   sound_probe < files
+// The end-to-end sound test runs it against its own audio server, listens
+// on the server, and holds each sound against its own play call.
+#include <chrono>
 #include <cstdio>
+#include <unistd.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "platform/RealSeams.h"
 
+namespace {
+
+double monotonicSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    if (argc < 2 || argc % 2 != 0) {
-        std::fprintf(stderr, "usage: sound_probe <file> [<milliseconds> <file>]...\n");
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: sound_probe < files (one path a line)\n");
         return 2;
     }
     tutor::QtSoundPlayer player;
-    int at = 0;
-    for (int i = 1; i < argc; i += 2) {
-        if (i > 1) at += QString(argv[i - 1]).toInt();
-        const QString file = QString::fromLocal8Bit(argv[i]);
-        QTimer::singleShot(at, &app, [&player, file] { player.playAsync(file); });
-    }
-    // Long enough for the longest answer sound to play to its end.
-    QTimer::singleShot(at + 800, &app, &QCoreApplication::quit);
+    int played = 0;
+    QByteArray pending;
+    QSocketNotifier notifier(STDIN_FILENO, QSocketNotifier::Read);
+    QTimer settled;
+    settled.setInterval(10);
+    QObject::connect(&settled, &QTimer::timeout, &app, [&player] {
+        if (!player.loading()) QCoreApplication::quit();
+    });
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
+        char chunk[4096];
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got <= 0) {
+            notifier.setEnabled(false);
+            settled.start();
+            return;
+        }
+        pending.append(chunk, static_cast<int>(got));
+        for (int end; (end = pending.indexOf('\n')) >= 0; pending.remove(0, end + 1)) {
+            const QString file = QString::fromLocal8Bit(pending.left(end));
+            const double at = monotonicSeconds();
+            player.playAsync(file);
+            std::printf("played %d %.6f\n", ++played, at);
+            std::fflush(stdout);
+        }
+    });
     return QCoreApplication::exec();
 }

@@ -12,6 +12,11 @@ import tempfile
 import time
 
 
+# How long a part of the desktop may take to come up: a bound for a hang only,
+# since a busy machine starts each of them slowly.
+STARTS_WITHIN = 60.0
+
+
 class StackError(Exception):
     """A part of the desktop could not be started."""
 
@@ -101,7 +106,7 @@ class Stack:
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=self.log("xvfb"))
         os.close(write_end)
         answer = b""
-        deadline = time.monotonic() + 15
+        deadline = time.monotonic() + STARTS_WITHIN
         try:
             while not answer.endswith(b"\n") and time.monotonic() < deadline:
                 chunk = os.read(read_end, 16)
@@ -122,7 +127,7 @@ class Stack:
             ["openbox", "--sm-disable"], env=self.env(), stdout=subprocess.DEVNULL,
             stderr=self.log("openbox")))
         # A window manager announces itself on the root window.
-        deadline = time.monotonic() + 10
+        deadline = time.monotonic() + STARTS_WITHIN
         while time.monotonic() < deadline:
             if proc.poll() is not None:
                 break
@@ -152,7 +157,7 @@ class Stack:
              "--load=module-null-sink sink_name=%s" % self.SINK,
              "--load=module-native-protocol-unix auth-anonymous=1 socket=%s" % self.pulse_socket],
             env=env, stdout=subprocess.DEVNULL, stderr=self.log("pulseaudio")))
-        deadline = time.monotonic() + 15
+        deadline = time.monotonic() + STARTS_WITHIN
         while time.monotonic() < deadline:
             if proc.poll() is not None:
                 break

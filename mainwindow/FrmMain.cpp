@@ -287,13 +287,17 @@ void FrmMain::TreeView1_NodeClick(const QString& nodeText) {
         treeView1_->setFocus();
 }
 
+QSize FrmMain::outerSize() const { return frameGeometry().size(); }
+
 QSizeF FrmMain::outerSizeTwips() const {
-    const QRect outer = frameGeometry();
+    const QSize outer = outerSize();
     return QSizeF(outer.width() * static_cast<double>(services_.screen.twipsPerPixelX()),
                   outer.height() * static_cast<double>(services_.screen.twipsPerPixelY()));
 }
 
 void FrmMain::Form_Resize() {
+    laidOutSize_ = size();
+    laidOutOuterSize_ = outerSize();
     const QSizeF outer = outerSizeTwips();
     fitToOuterSize(static_cast<float>(outer.width()), static_cast<float>(outer.height()));
 }
@@ -324,6 +328,16 @@ bool FrmMain::event(QEvent* e) {
 void FrmMain::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (loaded_ && !unloaded_) Form_Resize();
+}
+
+// A window manager that frames the window after its first show, or changes
+// or removes the frame later, moves the window and keeps its inner size: no
+// resize comes, yet the outer size the layout works from is another. A move
+// that comes with a resize is left to the resize.
+void FrmMain::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    if (loaded_ && !unloaded_ && size() == laidOutSize_ && outerSize() != laidOutOuterSize_)
+        Form_Resize();
 }
 
 // Minimising, maximising and restoring change the window's size, though not

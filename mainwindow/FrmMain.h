@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
@@ -66,8 +67,13 @@ public:
     QTimer* timer1() const { return timer1_; }
 
 protected:
+    // The outer size of the window in pixels, frame included. A window
+    // manager may add the frame only after the first show.
+    virtual QSize outerSize() const;
+
     bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -101,6 +107,9 @@ private:
     std::unique_ptr<TwipsControl> picQuizTwips_;
     std::unique_ptr<TwipsControl> picDemoTwips_;
     MainLayout layout_;
+    // The inner and outer sizes, in pixels, that the last layout was made for.
+    QSize laidOutSize_;
+    QSize laidOutOuterSize_;
 
     QString currentPage_;
     bool loaded_ = false;

@@ -1,7 +1,9 @@
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -15,15 +17,17 @@
 namespace tutor::testing {
 namespace {
 
+int enabledCardKeys(const FrmMain& window) {
+    int n = 0;
+    for (auto* key : window.findChildren<QPushButton*>(QRegularExpression("^cmdKey_\\d+$")))
+        n += key->isEnabled() ? 1 : 0;
+    return n;
+}
+
 struct Resize : MainWindowTest {
     TwipsControl& web() { return *window.mainLayout().webBrowser1; }
     TwipsControl& tree() { return *window.mainLayout().treeView1; }
-    int enabledKeys() const {
-        int n = 0;
-        for (auto* key : window.findChildren<QPushButton*>(QRegularExpression("^cmdKey_\\d+$")))
-            n += key->isEnabled() ? 1 : 0;
-        return n;
-    }
+    int enabledKeys() const { return enabledCardKeys(window); }
 };
 
 TEST_F(Resize, FitsThePaneAndTheTreeToTheOuterSize) {
@@ -135,6 +139,106 @@ TEST_F(Resize, AStateChangeAfterTheUnloadLeavesTheLessonAlone) {
     window.showMinimized();
     QApplication::processEvents();
     EXPECT_EQ(enabledKeys(), 52);
+}
+
+// The main window under a window manager that frames it only after its
+// first show, as openbox does. The frame is simulated: the window's outer
+// size is its inner size plus the frame, and a new frame comes with the
+// move the window system reports when the window manager reframes it.
+class LateFramedWindow : public FrmMain {
+public:
+    using FrmMain::FrmMain;
+    QSize frame{0, 0};  // both borders and the title bar together
+
+protected:
+    QSize outerSize() const override { return size() + frame; }
+};
+
+// Calls back whenever an event of one type reaches the watched object,
+// before the object handles it.
+class BeforeEvent : public QObject {
+public:
+    BeforeEvent(QObject* watched, QEvent::Type type, std::function<void()> callback)
+        : type_(type), callback_(std::move(callback)) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == type_) callback_();
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    std::function<void()> callback_;
+};
+
+// A lesson turn is under way whenever the window system reports something,
+// so that its 52 enabled keys show whether the window was laid out again.
+struct LateFrame : ::testing::Test {
+    LateFrame() {
+        window.show();
+        QApplication::processEvents();
+        window.TreeView1_NodeClick("Poker Hand Names");
+    }
+    TwipsControl& web() { return *window.mainLayout().webBrowser1; }
+    TwipsControl& tree() { return *window.mainLayout().treeView1; }
+    int enabledKeys() const { return enabledCardKeys(window); }
+    // The window manager frames the window anew; the inside moves by shift.
+    void reframe(QSize frame, QPoint shift) {
+        window.frame = frame;
+        window.move(window.pos() + shift);
+        QApplication::processEvents();
+    }
+    void expectLaidOutForTheOuterSize() {
+        const QSize outer = window.size() + window.frame;
+        EXPECT_FLOAT_EQ(web().width(), outer.width() * 15.f - 3015 - 600);
+        EXPECT_FLOAT_EQ(web().height(), outer.height() * 15.f - 850);
+        EXPECT_FLOAT_EQ(tree().height(), web().height());
+    }
+
+    FakeServices fakes;
+    LateFramedWindow window{fakes.services};
+};
+
+// Without this, the first layout stays made for the window without its
+// frame until the user first resizes, maximises or restores it.
+TEST_F(LateFrame, EachNewFrameLaysTheWindowOutOnceAndNoMore) {
+    struct Step {
+        const char* name;
+        QSize frame;
+        QPoint shift;
+        bool laysOut;
+    };
+    const Step steps[] = {
+        {"the frame arrives", {2, 25}, {1, 20}, true},
+        {"the user moves the window", {2, 25}, {40, 30}, false},
+        {"the window system reports the place again", {2, 25}, {0, 0}, false},
+        {"the frame grows", {8, 31}, {3, 3}, true},
+        {"the frame is removed", {0, 0}, {-4, -23}, true},
+        {"a move without a frame", {0, 0}, {-10, 10}, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        window.picQuiz()->cmdStart1A_Click();
+        ASSERT_EQ(enabledKeys(), 52);
+        reframe(step.frame, step.shift);
+        EXPECT_EQ(enabledKeys(), step.laysOut ? 0 : 52);
+        expectLaidOutForTheOuterSize();
+    }
+}
+
+// A resize that moves the window as well sends the move first; the layout
+// is the resize's alone, made once.
+TEST_F(LateFrame, AResizeThatMovesTheWindowIsLaidOutByTheResizeAlone) {
+    reframe({2, 25}, {1, 20});
+    window.picQuiz()->cmdStart1A_Click();
+    int keysWhenTheResizeCame = -1;
+    BeforeEvent watch(&window, QEvent::Resize, [&] { keysWhenTheResizeCame = enabledKeys(); });
+    window.setGeometry(QRect(window.pos() - QPoint(30, 20), window.size() + QSize(60, 40)));
+    QApplication::processEvents();
+    EXPECT_EQ(keysWhenTheResizeCame, 52);
+    EXPECT_EQ(enabledKeys(), 0);
+    expectLaidOutForTheOuterSize();
 }
 
 using WaysOut = MainWindowTest;

@@ -22,12 +22,12 @@ import subprocess
 import sys
 import time
 
-from quillet import TWIPS_PER_PIXEL, Quillet, TestFailure, px
+from quillet import HANG, TWIPS_PER_PIXEL, Quillet, TestFailure, px
 from stack import Stack, StackError
 
 NAME = "first_layout"
 # Only a hang takes this long: each wait ends as soon as its state is there.
-BOUND = 30
+BOUND = HANG
 # Columns through the tree and through the page pane, in twips of the
 # window; the page pane lies where the lesson area layout places it.
 TREE_COLUMN = Quillet.TREE[0] + Quillet.TREE[2] / 2
@@ -39,7 +39,7 @@ def frame_extents(app):
     """(left, right, top, bottom) of the window's frame in pixels, or None
     while the window manager has not framed the window."""
     out = subprocess.run(["xprop", "-id", str(app.main), "_NET_FRAME_EXTENTS"],
-                         env=app.stack.env(), capture_output=True, text=True, timeout=20).stdout
+                         env=app.stack.env(), capture_output=True, text=True, timeout=HANG).stdout
     numbers = [int(n) for n in re.findall(r"\d+", out.partition("=")[2])]
     if len(numbers) != 4 or not any(numbers):
         return None

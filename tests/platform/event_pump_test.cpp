@@ -40,6 +40,10 @@ struct RealWait : ::testing::Test {
     void SetUp() override { QCoreApplication::processEvents(); }
     ElapsedClock clock;
     CountingPump pump{clock};
+    // A wait that ends on a flag is given this long as its end: a busy
+    // machine delays an event by far less, so only a pump that never handles
+    // it gets there.
+    static constexpr std::int32_t kHangMs = 30'000;
 };
 
 TEST_F(RealWait, LastsItsTimeAndBlocksInsteadOfSpinning) {
@@ -52,12 +56,15 @@ TEST_F(RealWait, LastsItsTimeAndBlocksInsteadOfSpinning) {
     EXPECT_LT(pump.waits, 20);
 }
 
+// The wait ends on the timer's tick, so how late a busy machine lets the
+// timer fire does not matter.
 TEST_F(RealWait, HandlesTimersAndPostedEventsWhileItWaits) {
+    QObject context;  // drops the timer and the call if the test ends first
     bool ticked = false;
     bool posted = false;
-    QTimer::singleShot(20, [&] { ticked = true; });
-    QMetaObject::invokeMethod(qApp, [&] { posted = true; }, Qt::QueuedConnection);
-    shortDelay(80, clock, pump);
+    QTimer::singleShot(20, &context, [&] { ticked = true; });
+    QMetaObject::invokeMethod(&context, [&] { posted = true; }, Qt::QueuedConnection);
+    shortDelay(kHangMs, clock, pump, &ticked);
     EXPECT_TRUE(ticked);
     EXPECT_TRUE(posted);
 }
@@ -66,17 +73,18 @@ TEST_F(RealWait, HandlesTimersAndPostedEventsWhileItWaits) {
 // buttons answer while a wait runs.
 TEST_F(RealWait, PaintsAndClicksAreHandledWhileItWaits) {
     struct Painted : QWidget {
-        int paints = 0;
-        void paintEvent(QPaintEvent*) override { ++paints; }
+        bool painted = false;
+        void paintEvent(QPaintEvent*) override { painted = true; }
     } window;
     auto* button = new QPushButton("Next", &window);
     button->setGeometry(10, 10, 80, 30);
     window.resize(200, 100);
     window.show();
-    shortDelay(30, clock, pump);  // the first show settles
+    shortDelay(kHangMs, clock, pump, &window.painted);  // the first show's paint
+    ASSERT_TRUE(window.painted);
     bool clicked = false;
     QObject::connect(button, &QPushButton::clicked, [&] { clicked = true; });
-    const int paintsBefore = window.paints;
+    window.painted = false;
     window.update();
     const QPointF at(40, 15);
     QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, at,
@@ -85,8 +93,9 @@ TEST_F(RealWait, PaintsAndClicksAreHandledWhileItWaits) {
     QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, at,
                                                         button->mapToGlobal(at), Qt::LeftButton,
                                                         Qt::NoButton, Qt::NoModifier));
-    shortDelay(60, clock, pump);
-    EXPECT_GT(window.paints, paintsBefore);
+    shortDelay(kHangMs, clock, pump, &clicked);
+    shortDelay(kHangMs, clock, pump, &window.painted);  // none at all once it has painted
+    EXPECT_TRUE(window.painted);
     EXPECT_TRUE(clicked);
 }
 
@@ -102,27 +111,38 @@ TEST_F(RealWait, ZeroOrLessReturnsWithoutHandlingAnything) {
     EXPECT_EQ(pump.passes, 0);
 }
 
+// The outer wait's end passes while the inner one runs. The inner wait is
+// started by a call the outer one's first pass handles, and only then does
+// it shorten the outer one, so the outer cannot end first on a slow machine.
 TEST_F(RealWait, NestedWaitsUnwindInnerFirst) {
+    QObject context;
     std::vector<std::string> order;
-    QTimer::singleShot(10, [&] {
-        shortDelay(60, clock, pump);
-        order.push_back("inner");
-    });
-    shortDelay(30, clock, pump);
+    std::int32_t outerDelay = kHangMs;
+    QMetaObject::invokeMethod(
+        &context,
+        [&] {
+            outerDelay = 1;
+            shortDelay(60, clock, pump);
+            order.push_back("inner");
+        },
+        Qt::QueuedConnection);
+    shortDelay(outerDelay, clock, pump);
     order.push_back("outer");
     EXPECT_EQ(order, (std::vector<std::string>{"inner", "outer"}));
 }
 
 // The pump is asleep until the old deadline when the delay shrinks; the
 // handler that shrank it wakes the loop, and the wait ends at the new one.
+// The old delay is long enough that only a wait kept to it lasts as long.
 TEST_F(RealWait, ADelayShortenedDuringTheWaitEndsItEarly) {
-    std::int32_t delay = 5000;
-    QTimer::singleShot(10, [&] { delay = 40; });
+    QObject context;
+    std::int32_t delay = kHangMs;
+    QTimer::singleShot(10, &context, [&] { delay = 40; });
     const std::int64_t start = clock.nowMs();
     shortDelay(delay, clock, pump);
     const std::int64_t waited = clock.nowMs() - start;
     EXPECT_GE(waited, 40);
-    EXPECT_LT(waited, 5000);
+    EXPECT_LT(waited, kHangMs);
 }
 
 TEST_F(RealWait, ADeadlinePassedAlreadyDoesNotBlock) {

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the tutor into a temporary prefix and checks what a desktop needs:
 # the program with its pages, sounds, list and sound module in lib/quillet/,
-# the relative link bin/quillet, the desktop entry and its icon. Then starts
+# the relative link bin/quillet, the desktop entry and its icon; the same
+# again installed under DESTDIR, with nothing outside it. Then starts
 # bin/quillet once on an X server of its own and waits for the main window;
 # any other window that comes up first (such as the message box that a
 # missing 169.txt brings) fails the test.
@@ -80,6 +81,29 @@ for png in "${icons[@]}"; do
     [ "${w}x${h}" = "$size" ] || fail "$png is ${w}x${h}, not $size"
 done
 
+# --- a staged install, as a distribution package builds it: everything
+# lands under DESTDIR, and nothing at the prefix itself
+stage=$work/stage
+staged_prefix=$work/nowhere/usr
+DESTDIR=$stage "$cmake" --install "$build" --prefix "$staged_prefix" >"$work/stage.log" 2>&1 ||
+    { cat "$work/stage.log"; fail "DESTDIR=$stage cmake --install failed"; }
+[ ! -e "$work/nowhere" ] && [ ! -L "$staged_prefix/bin/quillet" ] ||
+    fail "the staged install wrote outside DESTDIR, under $work/nowhere"
+root=$stage$staged_prefix
+[ -f "$root/lib/quillet/quillet" ] && [ -x "$root/lib/quillet/quillet" ] ||
+    fail "no executable $root/lib/quillet/quillet"
+diff -r "$home" "$root/lib/quillet" >/dev/null || fail "$root/lib/quillet differs from $home"
+[ -L "$root/bin/quillet" ] || fail "$root/bin/quillet is not a symbolic link"
+[ "$(readlink "$root/bin/quillet")" = "../lib/quillet/quillet" ] ||
+    fail "$root/bin/quillet points to '$(readlink "$root/bin/quillet")'"
+[ "$(readlink -f "$root/bin/quillet")" = "$(readlink -f "$root/lib/quillet/quillet")" ] ||
+    fail "$root/bin/quillet does not reach $root/lib/quillet/quillet"
+cmp -s "$entry" "$root/share/applications/quillet.desktop" ||
+    fail "no desktop entry $root/share/applications/quillet.desktop like $entry"
+for png in "${icons[@]}"; do
+    cmp -s "$png" "$root/${png#"$prefix"/}" || fail "no icon $root/${png#"$prefix"/}"
+done
+
 # --- one start of bin/quillet on an X server of its own
 command -v Xvfb >/dev/null ||
     fail "Xvfb is not installed (Debian package xvfb): it is needed to start the installed tutor"
@@ -88,7 +112,7 @@ command -v xdotool >/dev/null ||
 # Xvfb picks a free display number itself and writes it to fd 3 once it listens.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # 30 s: only a hang takes that long
     [ -s "$work/display" ] && break
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
@@ -100,7 +124,7 @@ mkdir -m 700 "$work/runtime"
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
     "$link" >"$work/tutor.log" 2>&1 &
 app_pid=$!
-for _ in $(seq 150); do
+for _ in $(seq 300); do  # 30 s: only a hang takes that long
     kill -0 "$app_pid" 2>/dev/null ||
         { cat "$work/tutor.log" >&2; fail "the tutor ended before its main window came up"; }
     seen=''
@@ -119,4 +143,4 @@ for _ in $(seq 150); do
     fi
     sleep 0.1
 done
-fail "the main window '$caption' did not come up within 15 s"
+fail "the main window '$caption' did not come up within 30 s"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <ostream>
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,8 +17,3 @@ QStringList lessonPageNames();
 QByteArray readPageBytes(const QString& fileName);
 
 }  // namespace tutor::testing
-
-// Failure messages show a QString as its text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

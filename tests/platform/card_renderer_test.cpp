@@ -10,6 +10,7 @@
 
 #include "platform/CardRenderer.h"
 #include "platform/RealSeams.h"
+#include "support/SameImage.h"
 
 namespace tutor {
 namespace {
@@ -47,7 +48,7 @@ TEST(CardRenderer, BadIdsShowOnePlaceholderUnlikeAnyCard) {
     for (int id : {-1, 52, 53, 1000, INT_MIN, INT_MAX}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(CardRenderer::canDraw(id));
-        EXPECT_EQ(imageOf(CardRenderer::face(id)), placeholder);
+        EXPECT_TRUE(test::sameImage(imageOf(CardRenderer::face(id)), placeholder));
     }
     for (int id = 0; id < 52; ++id) EXPECT_NE(imageOf(CardRenderer::face(id)), placeholder);
     EXPECT_NE(imageOf(CardRenderer::back()), placeholder);
@@ -87,8 +88,8 @@ TEST(CardRenderer, ScaledPainterGetsAPictureRenderedAtItsPixelSize) {
     }
     // Drawn at 142 x 192, not 71 x 96 blown up: the big picture matches a
     // face rendered at that size pixel for pixel.
-    EXPECT_EQ(big, imageOf(CardRenderer::face(10, QSize(142, 192))));
-    EXPECT_EQ(small, imageOf(CardRenderer::face(10)));
+    EXPECT_TRUE(test::sameImage(big, imageOf(CardRenderer::face(10, QSize(142, 192)))));
+    EXPECT_TRUE(test::sameImage(small, imageOf(CardRenderer::face(10))));
 }
 
 // A painter on a picture of ratio 2 carries that ratio in its transform
@@ -105,7 +106,7 @@ TEST(CardRenderer, APictureOfRatioTwoGetsTheCardAtItsDevicePixels) {
     }
     QImage expected = imageOf(CardRenderer::face(10, QSize(71, 96), 2.0));
     expected.setDevicePixelRatio(2.0);
-    EXPECT_EQ(tagged.convertToFormat(QImage::Format_ARGB32), expected);
+    EXPECT_TRUE(test::sameImage(tagged.convertToFormat(QImage::Format_ARGB32), expected));
 }
 
 // Mean difference per channel of two pictures of one size, 0 to 255.

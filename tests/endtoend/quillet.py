@@ -181,9 +181,10 @@ class Quillet:
             y -= 1
         return y + 1 - px(self.TREE[1])
 
-    def selection(self):
-        """The selected node's highlight in the tree, (x, y, w, h), or None."""
-        box = self.grab().bounding_box(is_selection_blue, self.tree_rect())
+    def selection(self, tree=None):
+        """The selected node's highlight in the tree, (x, y, w, h), or None;
+        tree: the tree's rectangle, when the caller has it already."""
+        box = self.grab().bounding_box(is_selection_blue, tree or self.tree_rect())
         return box if box and box[3] < 40 else None
 
     def open_node(self, caption):
@@ -193,23 +194,26 @@ class Quillet:
         reached does not depend on how fast the keys come."""
         row = tree_row(caption)
         first = self.first_row
+        tree = self.tree_rect()
         self.activate(self.main)
         self.xdotool("key", "--clearmodifiers", "Home")
-        self.poll("Home did not select the tree's first node", lambda: self.selection() == first, HANG)
+        self.poll("Home did not select the tree's first node", lambda: self.selection(tree) == first, HANG)
         box = first
         if row > 0:
             self.xdotool("key", "--clearmodifiers", "Down")
-            second = self.poll("Down did not move the tree's selection",
-                               lambda: (lambda b: b if b and b != first else None)(self.selection()), HANG)
-            pitch = second[1] - first[1]
+
+            def moved():
+                b = self.selection(tree)
+                return b if b and b != first else None
+            pitch = self.poll("Down did not move the tree's selection", moved, HANG)[1] - first[1]
             if row > 1:
                 self.xdotool("key", "--clearmodifiers", *["Down"] * (row - 1))
 
             def reached():
-                b = self.selection()
+                b = self.selection(tree)
                 return b if b and abs(b[1] - (first[1] + row * pitch)) <= 1 else None
             box = self.poll(lambda: "the tree's selection did not reach %r (row %d, %d px a row): "
-                            "it is at %s" % (caption, row, pitch, self.selection()), reached, HANG)
+                            "it is at %s" % (caption, row, pitch, self.selection(tree)), reached, HANG)
         self.click(box[0] + box[2] // 2, box[1] + box[3] // 2)
 
     def wait_for_change(self, window, what):

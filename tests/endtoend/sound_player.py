@@ -210,7 +210,7 @@ def main(argv):
                 def chime_cut(s, _c, _r, after=after):
                     if collapsed(s) != after:
                         return "expected %s" % " then ".join(after)
-                    chime_heard = s[len(s) - 1 if after == ["yes"] else len(s) - 2].last - s[0].first
+                    chime_heard = [x for x in s if x.kind == "yes"][-1].last - s[0].first
                     if chime_heard / 100.0 > CUT_CHIME_AT_MOST:
                         return "the chime sounded %.2f s of its %.1f s" % (chime_heard / 100.0, CHIME_SECONDS)
                     if after == ["yes", "no"] and s[-1].other_share() >= 0.05:

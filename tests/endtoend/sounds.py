@@ -65,9 +65,11 @@ class MonitorRecording:
         with self._lock:
             return len(self._data) // (2 * FRAME)
 
-    def samples(self):
+    def samples(self, first=0, end=None):
+        """The samples of frames first to end (None: all so far)."""
         with self._lock:
-            data = bytes(self._data[:len(self._data) // 2 * 2])
+            stop_at = len(self._data) // 2 * 2 if end is None else end * FRAME * 2
+            data = bytes(self._data[first * FRAME * 2:stop_at])
         samples = array.array("h")
         samples.frombytes(data)
         return samples
@@ -107,7 +109,7 @@ class MonitorRecording:
         of the recording."""
         def ended():
             loud = self.loud_frames()
-            samples = self.samples()[since * FRAME:len(loud) * FRAME]
+            samples = self.samples(since, len(loud))
             for sound in sounds_heard(samples):
                 if kind in (None, sound.kind) and len(loud) - 1 - (since + sound.last) >= quiet:
                     sound.first += since

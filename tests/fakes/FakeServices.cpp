@@ -1,9 +1,13 @@
 #include "fakes/FakeServices.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 #include <QCoreApplication>
 #include <QPainter>
+
+#include <gtest/gtest.h>
 
 namespace tutor::testing {
 
@@ -28,13 +32,43 @@ void FakeEventPump::waitForEventsUntil(std::int64_t deadlineMs) {
     auto first = std::min_element(scheduled_.begin(), scheduled_.end(),
                                   [](const Scheduled& a, const Scheduled& b) { return a.atMs < b.atMs; });
     if (first != scheduled_.end() && first->atMs <= deadlineMs) {
+        stalledCalls_ = 0;
         auto action = std::move(first->action);
         clock_.now = std::max(clock_.now, first->atMs);
         scheduled_.erase(first);
         action();
         return;
     }
-    clock_.now = std::max(clock_.now, deadlineMs);
+    if (deadlineMs > clock_.now) {
+        stalledCalls_ = 0;
+        clock_.now = deadlineMs;
+        return;
+    }
+    noteNoProgress(deadlineMs);
+}
+
+void FakeEventPump::noteNoProgress(std::int64_t deadlineMs) {
+    if (stalledCalls_++ == 0) stallStart_ = waitDeadlines.size() - 1;
+    if (stalledCalls_ == kStalledCallsReported && !stallReported_) {
+        stallReported_ = true;
+        ADD_FAILURE() << "A wait made no progress: it asked " << stalledCalls_
+                      << " times in a row to wait until " << deadlineMs
+                      << " ms on the fake clock, which already reads " << clock_.now
+                      << " ms, with no scheduled action due (the wait began as wait #"
+                      << stallStart_ + 1 << " of this pump). Its end test never lets it return.";
+    }
+    if (stalledCalls_ >= kStalledCallsAborted) {
+        std::fprintf(stderr,
+                     "A wait made no progress in %d calls in a row, even with the fake clock moved "
+                     "past its deadline of %lld ms (now %lld ms): stopping the test program.\n",
+                     stalledCalls_, static_cast<long long>(deadlineMs),
+                     static_cast<long long>(clock_.now));
+        std::fflush(stderr);
+        std::abort();
+    }
+    // Once reported, time moves on past each deadline, so a wait that ends
+    // one tick late still ends and the test finishes with its own results.
+    if (stallReported_) clock_.now = std::max(clock_.now, deadlineMs) + 1;
 }
 
 void FakeEventPump::at(std::int64_t atMs, std::function<void()> action) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -72,8 +73,20 @@ public:
 // Waits run instantly: each wait handles the pending Qt events, then moves
 // the fake clock to the wait's deadline, or to the time of the first
 // scheduled action before it, which then runs inside the wait.
+//
+// A wait whose end test never passes would spin here for good, since the
+// fake clock stands still once it has reached the deadline. The pump notices
+// a wait asked again and again for a time that has already come, with no
+// scheduled action due, fails the test with the wait's deadline and the
+// clock's time, and from then on moves the clock past each deadline so the
+// test can run to its end. A wait that still does not end is stopped there.
 class FakeEventPump : public EventPump {
 public:
+    // Calls in a row, for a time already come, that count as no progress;
+    // a correct wait never asks for such a time at all.
+    static constexpr int kStalledCallsReported = 1000;
+    static constexpr int kStalledCallsAborted = 100000;
+
     explicit FakeEventPump(FakeClock& clock) : clock_(clock) {}
     void processPendingEvents() override;
     void waitForEventsUntil(std::int64_t deadlineMs) override;
@@ -87,8 +100,13 @@ private:
         std::int64_t atMs;
         std::function<void()> action;
     };
+    void noteNoProgress(std::int64_t deadlineMs);
+
     FakeClock& clock_;
     std::vector<Scheduled> scheduled_;
+    int stalledCalls_ = 0;        // calls in a row that made no progress
+    std::size_t stallStart_ = 0;  // the index in waitDeadlines of the first of them
+    bool stallReported_ = false;
 };
 
 // Records every draw; paints a plain face so pixel checks can find it: a

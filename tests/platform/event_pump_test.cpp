@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -190,6 +191,53 @@ TEST_F(FakeWait, StopFlagEndsTheWaitEarly) {
     stop = true;
     shortDelay(1000, fakes.services, &stop);  // already set: no wait at all
     EXPECT_EQ(fakes.clock.now, start + 40);
+}
+
+// A wait whose end test can never pass once the fake clock has reached its
+// deadline, as a `>=` in place of `>` would make it.
+void waitWithAnEndThatNeverComes(testing::FakeServices& fakes, std::int64_t deadline) {
+    while (deadline >= fakes.clock.nowMs()) fakes.events.waitForEventsUntil(deadline);
+}
+
+TEST_F(FakeWait, AWaitThatMakesNoProgressFailsTheTestNamingItsDeadlineAndTheTime) {
+    fakes.clock.now = 5000;
+    fakes.events.waitForEventsUntil(5200);  // an earlier wait, counted in the message
+    EXPECT_NONFATAL_FAILURE(waitWithAnEndThatNeverComes(fakes, 5300),
+                            "to wait until 5300 ms on the fake clock, which already reads 5300 ms, "
+                            "with no scheduled action due (the wait began as wait #3");
+    // The wait was let go one tick after its deadline.
+    EXPECT_EQ(fakes.clock.now, 5301);
+}
+
+TEST_F(FakeWait, AfterAStallIsReportedLaterStallsEndWithoutFurtherFailures) {
+    EXPECT_NONFATAL_FAILURE(waitWithAnEndThatNeverComes(fakes, fakes.clock.now + 100),
+                            "A wait made no progress");
+    const std::int64_t before = fakes.clock.now;
+    for (int i = 1; i <= 50; ++i) waitWithAnEndThatNeverComes(fakes, before + 10 * i);
+    EXPECT_EQ(fakes.clock.now, before + 501);
+}
+
+TEST_F(FakeWait, ActionsDueAtTheDeadlineAreProgressNotAStall) {
+    // Each scheduled action lands exactly on the clock's time, again and
+    // again: the wait is not stuck, so nothing is reported.
+    const std::int64_t t = fakes.clock.now;
+    int ran = 0;
+    for (int i = 0; i < 3 * testing::FakeEventPump::kStalledCallsReported; ++i)
+        fakes.events.at(t, [&] { ++ran; });
+    while (ran < 3 * testing::FakeEventPump::kStalledCallsReported)
+        fakes.events.waitForEventsUntil(t);
+    EXPECT_EQ(fakes.clock.now, t);
+}
+
+TEST(FakeWaitDeathTest, AWaitThatIgnoresTheClockStopsTheTestProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            testing::FakeServices fakes;
+            const std::int64_t deadline = fakes.clock.now;
+            for (;;) fakes.events.waitForEventsUntil(deadline);
+        },
+        "made no progress in 100000 calls in a row");
 }
 
 }  // namespace

@@ -175,7 +175,8 @@ class FreshWaves {
 public:
     QString copyOf(const char* shipped) {
         const QString path = dir_.filePath(QStringLiteral("fresh-%1.wav").arg(++copies_));
-        return QFile::copy(QStringLiteral(TUTOR_DATA_DIR "/wavs/") + shipped, path) ? path : QString();
+        const bool copied = QFile::copy(QStringLiteral(TUTOR_DATA_DIR "/wavs/") + shipped, path);
+        return copied ? path : QString();
     }
 
 private:

@@ -75,11 +75,13 @@ class ProbeRun:
             stderr=subprocess.PIPE, text=True))
         self.calls = 0
 
-    def play(self, path):
-        """Asks for a sound; gives the frame of the recording it was asked at."""
-        self.proc.stdin.write(path + "\n")
+    def play(self, *paths):
+        """Asks for sounds, several in one write, which the probe reads at once
+        and plays with no event loop between them; gives the frame of the
+        recording they were asked at."""
+        self.proc.stdin.write("".join(path + "\n" for path in paths))
         self.proc.stdin.flush()
-        self.calls += 1
+        self.calls += len(paths)
         return self.recording.frames()
 
     def heard(self, since, what):
@@ -191,6 +193,29 @@ def main(argv):
                             "start within %.2f s" % (wrong, LATEST_START))
                 return None
             check("six wrong answers and a right one", repeats, repeats_heard)
+
+            # A sound replaced before its file has loaded stays silent: only
+            # the second is heard, never the first once its load has ended (it
+            # would come late, after the answer that followed it). The probe
+            # is a process of its own, so neither file is loaded yet, and the
+            # two calls come with no event loop between them: the first load
+            # is still in flight when the second sound is asked for.
+            def replaced_while_loading(run):
+                asked = run.play(yes, no)
+                run.heard_whole(asked, "no", "the no sound, asked for while the yes sound still "
+                                "loaded, was not heard whole")
+                run.ended(asked, "the sounds after the two calls did not end")
+
+            def only_the_second(s, _c, _r):
+                if "yes" in collapsed(s):
+                    return "the yes sound, replaced while it loaded, sounded once its load ended"
+                if collapsed(s) != ["no"]:
+                    return "expected the no sound once"
+                if s[0].other_share() >= 0.05:
+                    return "the yes sound, replaced while it loaded, sounded under the no sound"
+                return None
+            check("a sound replaced while it loads stays silent", replaced_while_loading,
+                  only_the_second)
 
             # A sound still playing ends when the next is asked for, whether
             # that one plays or not.

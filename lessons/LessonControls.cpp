@@ -1,5 +1,7 @@
 #include "lessons/LessonControls.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFont>
@@ -132,6 +134,12 @@ void LessonControls::build(QWidget* picQuiz, const ScreenMetrics& screen) {
         placed->setFont(exFont);
         placed->setWordWrap(true);
         placed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // A QGroupBox draws its caption above the top border, not across it,
+        // which lowers the border onto the first line of the explanation.
+        // Below the border the text gets the room it has beside the left one.
+        const QRect inside = parent->contentsRect();
+        const int below = inside.top() + (placed->x() - inside.left()) - placed->y();
+        placed->setContentsMargins(0, std::max(0, below), 0, 0);
         return placed;
     };
     lblEx1 = explanation(Frame1.widget, "lblEx1");

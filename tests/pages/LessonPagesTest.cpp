@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -23,6 +24,8 @@ struct Tag {
     bool closing = false;
     bool selfClosing = false;
     int line = 0;
+    qsizetype start = 0;  // offset of its '<'
+    qsizetype end = 0;    // offset just past its '>'
 };
 
 // The start and end tags of a page in order; comments and <!DOCTYPE> are skipped.
@@ -40,6 +43,8 @@ std::vector<Tag> tagsOf(const QString& html) {
         t.attributes = m.captured(3);
         t.selfClosing = t.attributes.trimmed().endsWith('/');
         t.line = html.left(m.capturedStart()).count('\n') + 1;
+        t.start = m.capturedStart();
+        t.end = m.capturedEnd();
         tags.push_back(t);
     }
     return tags;
@@ -103,6 +108,50 @@ QStringList anchorsOf(const QString& html) {
         }
     }
     return anchors;
+}
+
+// The words a reader sees in a piece of a page, blanks simplified.
+QString plainText(const QString& html) {
+    return QTextDocumentFragment::fromHtml(html).toPlainText().simplified();
+}
+
+// A footer: a paragraph of class "nav", as the reader sees it.
+struct Footer {
+    int line = 0;
+    QString text;
+    QStringList links;         // each "caption -> file"
+    bool endsTheBody = false;  // nothing but </body> after it
+};
+
+// The index of the first tag from `from` on that closes name; tags.size() if none.
+std::size_t closingTag(const std::vector<Tag>& tags, std::size_t from, const QString& name) {
+    while (from < tags.size() && !(tags[from].closing && tags[from].name == name)) ++from;
+    return from;
+}
+
+std::vector<Footer> footersOf(const QString& html, const std::vector<Tag>& tags) {
+    std::vector<Footer> footers;
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        const Tag& open = tags[i];
+        if (open.closing || open.name != "p" || attribute(open.attributes, "class") != "nav")
+            continue;
+        const std::size_t close = closingTag(tags, i + 1, "p");
+        if (close == tags.size()) break;  // IsWellFormed names the unclosed paragraph
+        Footer footer;
+        footer.line = open.line;
+        footer.text = plainText(html.mid(open.end, tags[close].start - open.end));
+        for (std::size_t a = i + 1; a < close; ++a) {
+            if (tags[a].closing || tags[a].name != "a") continue;
+            const std::size_t aClose = closingTag(tags, a + 1, "a");
+            if (aClose > close) break;
+            footer.links << plainText(html.mid(tags[a].end, tags[aClose].start - tags[a].end)) +
+                                " -> " + attribute(tags[a].attributes, "href");
+        }
+        footer.endsTheBody =
+            close + 1 < tags.size() && tags[close + 1].closing && tags[close + 1].name == "body";
+        footers.push_back(footer);
+    }
+    return footers;
 }
 
 std::vector<std::string> pageNames() {
@@ -232,6 +281,33 @@ TEST_P(LessonPage, HasAHeadingAndRealContent) {
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = placeholder.match(text);
     EXPECT_FALSE(m.hasMatch()) << "placeholder text: " << m.captured().toStdString();
+}
+
+// Every page ends in one footer of one wording, "Back: <the page before> ·
+// Next: <the page after>", by the captions of the tree and in its order; the
+// first page has no Back, and the last leads on to the first.
+TEST_P(LessonPage, EndsInAFooterToItsNeighboursInTreeOrder) {
+    const std::vector<TreePage> pages = lessonPages();
+    std::size_t at = 0;
+    while (at < pages.size() && pages[at].fileName != fileName) ++at;
+    ASSERT_LT(at, pages.size());
+    const TreePage* back = at > 0 ? &pages[at - 1] : nullptr;
+    const TreePage& next = pages[(at + 1) % pages.size()];
+
+    QString text = "Next: " + next.caption;
+    QStringList links = {next.caption + " -> " + next.fileName};
+    if (back) {
+        text.prepend("Back: " + back->caption + QStringLiteral(" · "));
+        links.prepend(back->caption + " -> " + back->fileName);
+    }
+
+    const std::vector<Footer> footers = footersOf(html, tags);
+    ASSERT_EQ(footers.size(), 1u) << "footers (<p class=\"nav\">) on the page";
+    const Footer& footer = footers.front();
+    SCOPED_TRACE("the footer of line " + std::to_string(footer.line));
+    EXPECT_EQ(footer.text, text);
+    EXPECT_EQ(footer.links, links);
+    EXPECT_TRUE(footer.endsTheBody) << "more of the page follows the footer";
 }
 
 INSTANTIATE_TEST_SUITE_P(Tree, LessonPage, ::testing::ValuesIn(pageNames()),

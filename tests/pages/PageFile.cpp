@@ -12,13 +12,22 @@ QString pagesFolder() {
     return QStringLiteral(TUTOR_DATA_DIR "/html");
 }
 
-QStringList lessonPageNames() {
-    QStringList names;
+std::vector<TreePage> lessonPages() {
+    std::vector<TreePage> pages;
+    QStringList seen;
     for (const LessonNode& node : lessonNodes()) {
         if (!node.page) continue;
         const QString name = QFileInfo(QString::fromUtf8(node.page)).fileName();
-        if (!names.contains(name)) names << name;
+        if (seen.contains(name)) continue;
+        seen << name;
+        pages.push_back({name, QString::fromUtf8(node.text)});
     }
+    return pages;
+}
+
+QStringList lessonPageNames() {
+    QStringList names;
+    for (const TreePage& page : lessonPages()) names << page.fileName;
     return names;
 }
 

@@ -121,7 +121,7 @@ SampleGamePanel::SampleGamePanel(Services& services, QWidget* parent)
     cmdNext_ = new QPushButton(QStringLiteral("Next"), this);
     cmdNext_->setObjectName("cmdNext");
     place(cmdNext_, 4410, 7740, 1050, 315);
-    connect(cmdNext_, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdNext_, &QPushButton::clicked, this, [this] { nextPressed(); });
 
     lblEnough_ = new QLabel(QStringLiteral("Enough poker school, Take me to a real game"), this);
     lblEnough_->setObjectName("lblEnough");
@@ -250,6 +250,16 @@ void SampleGamePanel::resetDemo() {
     for (auto* card : picFlop_) card->hide();
     lblArray_[demo::kPotLabel]->hide();
     cmdNext_Click();
+}
+
+// Only the user's presses are counted and dropped: the call that resetDemo
+// makes after the last step always performs step 1.
+void SampleGamePanel::nextPressed() {
+    if (pressesInProgress_ >= kMaxNestedPresses) return;
+    QPointer<SampleGamePanel> alive(this);
+    ++pressesInProgress_;
+    cmdNext_Click();
+    if (alive) --pressesInProgress_;
 }
 
 void SampleGamePanel::cmdNext_Click() {

@@ -25,6 +25,11 @@ namespace tutor {
 class SampleGamePanel : public QWidget {
     Q_OBJECT
   public:
+    // The most Next presses in progress at once. A press taken in during an
+    // animation's wait runs its step inside that wait, so held keys nest the
+    // steps; a press beyond this is dropped, which keeps the stack small.
+    static constexpr int kMaxNestedPresses = 64;
+
     explicit SampleGamePanel(Services& services, QWidget* parent = nullptr);
     ~SampleGamePanel() override;
 
@@ -53,6 +58,10 @@ class SampleGamePanel : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A click of cmdNext: cmdNext_Click, unless kMaxNestedPresses are in
+    // progress already.
+    void nextPressed();
+
     // Each animation returns false when the panel went away during a wait.
     bool dealNewHand();
     bool showFlop();
@@ -92,6 +101,7 @@ class SampleGamePanel : public QWidget {
     QLabel* lblEnough_ = nullptr;
 
     std::int16_t demoStep_ = 0;
+    int pressesInProgress_ = 0;  // clicks of cmdNext not yet returned
     // The dealer button's place at the start of a game, remembered by the
     // first reset and kept for the panel's life; 0 = not yet remembered.
     std::int16_t dealerStartLeft_ = 0;

@@ -10,11 +10,12 @@ on stderr and a screenshot in the failures folder."""
 
 import os
 import re
+import subprocess
 import sys
 import time
 
 import sounds
-from quillet import HANG, MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_link_green
+from quillet import HANG, MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_black, is_link_green
 from stack import Stack, StackError
 
 FULL_HOUSE = 2  # name label of a full house
@@ -128,10 +129,81 @@ def answer_sounds(app, stack, _source):
                  % (len(wrong), heard or "nothing"))
 
 
+# Presses for held_space_on_next, 2 ms apart: well past the nesting bound.
+HELD_PRESSES = 10000
+STACK_LIMIT_KB = 2048
+
+
+def held_space_on_next(app, _stack, _source):
+    """Space held on the sample game's Next button, then the user's way out.
+    Next keeps the focus after its click and each Space press clicks it; a
+    press during a table animation's wait performs the next step inside that
+    wait, so the steps nest, and the program bounds that nesting. After the
+    presses the program must still run, on a stack that never grew to 2 MB,
+    and the promotion window must still end it with status 0."""
+    app.start()
+    app.open_node("Sample Poker Game")
+    game = app.sample_game()
+    box = game.comments_rect()
+
+    def commentary():
+        return app.grab().crop(box)
+
+    app.poll("the sample game showed no commentary",
+             lambda: app.grab().share(box, is_black) > 0.002, HANG)
+    step1 = commentary()
+    app.click(*game.next_centre())
+    app.poll("the click on Next did not change the commentary", lambda: commentary() != step1, HANG)
+    step2 = commentary()
+
+    keys = app.stack.own("xdotool", subprocess.Popen(
+        ["xdotool", "key", "--delay", "2", "--repeat", str(HELD_PRESSES), "space"],
+        env=app.stack.env(), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE))
+    app.poll("Space on the focused Next button changed nothing", lambda: commentary() != step2, HANG)
+    # The presses take 2 ms each at the least; a busy machine sends them more
+    # slowly, which this bound allows many times over.
+    try:
+        keys.wait(timeout=HANG + HELD_PRESSES * 0.02)
+    except subprocess.TimeoutExpired:
+        app.fail("xdotool did not send its %d presses" % HELD_PRESSES)
+    if keys.returncode != 0:
+        app.fail("xdotool failed: %s" % keys.stderr.read().decode(errors="replace").strip())
+    if app.proc.poll() is not None:
+        app.fail("the program ended (status %d) while Space was held on Next" % app.proc.returncode)
+
+    # The close request comes after every press in the program's event queue:
+    # once the promotion window shows, all of them have been handled.
+    app.close_through_window_manager(app.main)
+    promotion = app.wait_for_window(PROMOTION_CAPTION, HANG)
+    if app.visible_windows(MAIN_CAPTION):
+        app.fail("the main window stayed on screen beside the promotion window")
+    peak = stack_kb(app.proc.pid)
+    print("stack after %d presses: %d kB" % (HELD_PRESSES, peak))
+    if peak >= STACK_LIMIT_KB:
+        app.fail("the program's stack grew to %d kB with Space held on Next; the limit is %d kB"
+                 % (peak, STACK_LIMIT_KB))
+    app.close_through_window_manager(promotion)
+    status = app.wait_for_exit(HANG)
+    if status is None:
+        app.fail("closing the promotion window did not end the program")
+    if status != 0:
+        app.fail("the program ended with status %d" % status)
+
+
+def stack_kb(pid):
+    """VmStk: the size the main thread's stack has grown to; it never shrinks."""
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmStk:"):
+                return int(line.split()[1])
+    raise TestFailure("no VmStk in /proc/%d/status" % pid)
+
+
 JOURNEYS = {
     "close_shows_promotion": (close_shows_promotion, False),
     "real_game_link": (real_game_link, False),
     "answer_sounds": (answer_sounds, True),
+    "held_space_on_next": (held_space_on_next, False),
 }
 
 

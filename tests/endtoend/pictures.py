@@ -13,6 +13,12 @@ class Picture:
         i = 3 * (y * self.width + x)
         return tuple(self.rgb[i:i + 3])
 
+    def crop(self, rect):
+        """The bytes of the pixels in rect = (x, y, w, h), row by row."""
+        x, y, w, h = rect
+        return b"".join(self.rgb[3 * (row * self.width + x):3 * (row * self.width + x + w)]
+                        for row in range(y, y + h))
+
     def share(self, rect, test):
         """The share of pixels in rect = (x, y, w, h) for which test(r, g, b) holds."""
         x0, y0, w, h = rect

@@ -299,3 +299,7 @@ class SampleGameLayout:
 
     def link_rect(self):
         return (self.left + px(2520), self.top + px(8280), px(4845), px(270))
+
+    def comments_rect(self):
+        """txtComments, inside its frame Picture1."""
+        return (self.left + px(2970) + px(105), self.top + px(5925) + px(75), px(3570), px(1590))

@@ -28,6 +28,12 @@ void FakeEventPump::processPendingEvents() {
 
 void FakeEventPump::waitForEventsUntil(std::int64_t deadlineMs) {
     waitDeadlines.push_back(deadlineMs);
+    deepest = std::max(deepest, ++depth);
+    runFirstDue(deadlineMs);
+    --depth;
+}
+
+void FakeEventPump::runFirstDue(std::int64_t deadlineMs) {
     QCoreApplication::processEvents();
     auto first = std::min_element(scheduled_.begin(), scheduled_.end(),
                                   [](const Scheduled& a, const Scheduled& b) { return a.atMs < b.atMs; });

@@ -94,8 +94,12 @@ public:
     void at(std::int64_t atMs, std::function<void()> action);
     std::vector<std::int64_t> waitDeadlines;  // every waitForEventsUntil call
     int passes = 0;                           // every processPendingEvents call
+    int depth = 0;    // waitForEventsUntil calls in progress, one inside another
+    int deepest = 0;  // the most that were ever in progress at once
 
 private:
+    void runFirstDue(std::int64_t deadlineMs);
+
     struct Scheduled {
         std::int64_t atMs;
         std::function<void()> action;

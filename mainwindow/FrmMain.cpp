@@ -80,7 +80,7 @@ FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), service
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
 
-    treeView1_ = new QTreeWidget(this);
+    treeView1_ = new LessonTreeView(this);
     treeView1_->setObjectName("TreeView1");
     QFont treeFont("MS Sans Serif");
     treeFont.setPointSizeF(8.25);
@@ -119,8 +119,12 @@ FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), service
     connect(timer1_, &QTimer::timeout, picQuiz_, &LessonPanel::Timer1_Timer);
     timer1_->start();
 
+    // A node reached with the keys is chosen as a click on it is; the
+    // current node set from code (start-up, the bold chapters) runs nothing.
     connect(treeView1_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item, int) { TreeView1_NodeClick(item->text(0)); });
+    connect(treeView1_, &LessonTreeView::nodeReachedByKey, this,
+            [this](QTreeWidgetItem* item) { TreeView1_NodeClick(item->text(0)); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive && activatedOnce_) awayToOtherProgram_ = true;
     });
@@ -189,7 +193,8 @@ QTreeWidgetItem* FrmMain::node(int index) const {
 void FrmMain::boldTreeChapters() {
     try {
         for (int index : {1, 3, 8, 11, 21, 25}) {
-            // Selecting from code runs no click action: only itemClicked does.
+            // Selecting from code runs no click action: only a click or a key
+            // does.
             treeView1_->setCurrentItem(node(index));
             services_.events.processPendingEvents();
             QTreeWidgetItem* selected = treeView1_->currentItem();

@@ -10,12 +10,12 @@
 
 #include "engine/KeyedCollection.h"
 #include "common/MainLayout.h"
+#include "mainwindow/LessonTreeView.h"
 #include "platform/Services.h"
 #include "platform/TwipsControl.h"
 
 class QTextBrowser;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
 
@@ -96,7 +96,7 @@ private:
     poker::KeyedCollection preflopList_;
     bool mShowPromoOnExit_ = false;
 
-    QTreeWidget* treeView1_ = nullptr;
+    LessonTreeView* treeView1_ = nullptr;
     QTextBrowser* webBrowser1_ = nullptr;
     LessonPanel* picQuiz_ = nullptr;
     SampleGamePanel* picDemo_ = nullptr;

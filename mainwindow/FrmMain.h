@@ -35,7 +35,10 @@ public:
     // Lays the page pane and the tree out for the window's outer size, then
     // the lesson area; a step a control refuses is skipped.
     void Form_Resize();
-    void fitToOuterSize(float outerWidthTwips, float outerHeightTwips);
+    // As Form_Resize, for the given outer and inner sizes of the window. The
+    // page pane, and the tree with it, end inside the inner size.
+    void fitToOuterSize(float outerWidthTwips, float outerHeightTwips, float innerWidthTwips,
+                        float innerHeightTwips);
     // The outer size of the window, frame included, in twips.
     QSizeF outerSizeTwips() const;
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -188,6 +189,10 @@ TEST_F(KeyNavigation, EveryNodeDownFromIntroAndBackUpIsShown) {
     }
 }
 
+std::string keyName(Qt::Key key) {
+    return QKeySequence(key).toString().toStdString();
+}
+
 struct KeyCase {
     const char* from;  // made the current node from code first
     Qt::Key key;
@@ -195,7 +200,7 @@ struct KeyCase {
 };
 
 void PrintTo(const KeyCase& k, std::ostream* os) {
-    *os << k.from << ", " << QTest::toString(k.key);
+    *os << k.from << ", " << keyName(k.key);
 }
 
 // The keys that move the current node besides Down and Up; a letter is
@@ -241,7 +246,7 @@ TEST_P(KeyMove, ShowsTheNodeReached) {
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyMove, ::testing::ValuesIn(kKeyCases), [](const auto& info) {
     QString name = QString::number(info.index + 1) + "_" + info.param.from + "_" +
-                   QTest::toString(info.param.key);
+                   QString::fromStdString(keyName(info.param.key));
     name.remove(QRegularExpression("[^A-Za-z0-9_]"));
     return name.toStdString();
 });
@@ -260,7 +265,7 @@ TEST_F(KeyNavigation, KeysThatLeaveTheCurrentNodeRunNothing) {
         {"Rules", Qt::Key_Z},
     };
     for (const auto& [node, key] : cases) {
-        SCOPED_TRACE(std::string(node) + ", key " + QTest::toString(key));
+        SCOPED_TRACE(std::string(node) + ", key " + keyName(key));
         window.TreeView1_NodeClick(node);
         tree()->setCurrentItem(item(node));
         window.picDemo()->setDemoStep(7);

@@ -36,6 +36,12 @@ namespace {
 constexpr float kClientWidth = 13815;
 constexpr float kClientHeight = 9795;
 const QColor kBackColour(0xC0, 0xC0, 0xC0);
+// The least gap between the page pane and the window's inner right and
+// bottom edges: the design's own gap between the window's left edge and the
+// tree. An ordinary frame leaves more than this, so only an outer size that
+// a frame makes too large (a compositor's invisible shadow counted in)
+// brings it into play.
+constexpr float kInnerMargin = 135;
 constexpr int kIndexRole = Qt::UserRole;
 constexpr int kKeyRole = Qt::UserRole + 1;
 
@@ -60,6 +66,19 @@ void skipIfRefused(Step step) {
     }
 }
 
+// Shortens a control that would end past the window's inner right or bottom
+// edge so that it ends kInnerMargin inside it. A control whose left or top
+// lies beyond that point cannot end there and keeps its size.
+void endWidthInside(TwipsControl& control, float innerWidthTwips) {
+    const float widest = innerWidthTwips - kInnerMargin - control.left();
+    if (control.width() > widest) skipIfRefused([&] { control.setWidth(widest); });
+}
+
+void endHeightInside(TwipsControl& control, float innerHeightTwips) {
+    const float highest = innerHeightTwips - kInnerMargin - control.top();
+    if (control.height() > highest) skipIfRefused([&] { control.setHeight(highest); });
+}
+
 }  // namespace
 
 FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), services_(services) {
@@ -80,7 +99,7 @@ FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), service
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
 
-    treeView1_ = new QTreeWidget(this);
+    treeView1_ = new LessonTreeView(this);
     treeView1_->setObjectName("TreeView1");
     QFont treeFont("MS Sans Serif");
     treeFont.setPointSizeF(8.25);
@@ -119,8 +138,12 @@ FrmMain::FrmMain(Services& services, QWidget* parent) : QWidget(parent), service
     connect(timer1_, &QTimer::timeout, picQuiz_, &LessonPanel::Timer1_Timer);
     timer1_->start();
 
+    // A node reached with the keys is chosen as a click on it is; the
+    // current node set from code (start-up, the bold chapters) runs nothing.
     connect(treeView1_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item, int) { TreeView1_NodeClick(item->text(0)); });
+    connect(treeView1_, &LessonTreeView::nodeReachedByKey, this,
+            [this](QTreeWidgetItem* item) { TreeView1_NodeClick(item->text(0)); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive && activatedOnce_) awayToOtherProgram_ = true;
     });
@@ -189,7 +212,8 @@ QTreeWidgetItem* FrmMain::node(int index) const {
 void FrmMain::boldTreeChapters() {
     try {
         for (int index : {1, 3, 8, 11, 21, 25}) {
-            // Selecting from code runs no click action: only itemClicked does.
+            // Selecting from code runs no click action: only a click or a key
+            // does.
             treeView1_->setCurrentItem(node(index));
             services_.events.processPendingEvents();
             QTreeWidgetItem* selected = treeView1_->currentItem();
@@ -299,14 +323,21 @@ void FrmMain::Form_Resize() {
     laidOutSize_ = size();
     laidOutOuterSize_ = outerSize();
     const QSizeF outer = outerSizeTwips();
-    fitToOuterSize(static_cast<float>(outer.width()), static_cast<float>(outer.height()));
+    fitToOuterSize(static_cast<float>(outer.width()), static_cast<float>(outer.height()),
+                   static_cast<float>(width()) * services_.screen.twipsPerPixelX(),
+                   static_cast<float>(height()) * services_.screen.twipsPerPixelY());
 }
 
-void FrmMain::fitToOuterSize(float outerWidthTwips, float outerHeightTwips) {
+void FrmMain::fitToOuterSize(float outerWidthTwips, float outerHeightTwips, float innerWidthTwips,
+                             float innerHeightTwips) {
     TwipsControl& web = *webBrowser1Twips_;
     TwipsControl& tree = *treeView1Twips_;
     skipIfRefused([&] { web.setWidth(outerWidthTwips - tree.width() - 600.0f); });
     skipIfRefused([&] { web.setHeight(outerHeightTwips - 850.0f); });
+    // Before the tree takes the pane's height: the tree's top is level with
+    // the pane's or above it, so the tree ends inside the window as well.
+    endWidthInside(web, innerWidthTwips);
+    endHeightInside(web, innerHeightTwips);
     skipIfRefused([&] { tree.setHeight(web.height()); });
     skipIfRefused([&] { picQuiz_->initKeys(); });
 }

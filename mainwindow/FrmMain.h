@@ -10,12 +10,12 @@
 
 #include "engine/KeyedCollection.h"
 #include "common/MainLayout.h"
+#include "mainwindow/LessonTreeView.h"
 #include "platform/Services.h"
 #include "platform/TwipsControl.h"
 
 class QTextBrowser;
 class QTimer;
-class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
 
@@ -35,7 +35,10 @@ public:
     // Lays the page pane and the tree out for the window's outer size, then
     // the lesson area; a step a control refuses is skipped.
     void Form_Resize();
-    void fitToOuterSize(float outerWidthTwips, float outerHeightTwips);
+    // As Form_Resize, for the given outer and inner sizes of the window. The
+    // page pane, and the tree with it, end inside the inner size.
+    void fitToOuterSize(float outerWidthTwips, float outerHeightTwips, float innerWidthTwips,
+                        float innerHeightTwips);
     // The outer size of the window, frame included, in twips.
     QSizeF outerSizeTwips() const;
 
@@ -96,7 +99,7 @@ private:
     poker::KeyedCollection preflopList_;
     bool mShowPromoOnExit_ = false;
 
-    QTreeWidget* treeView1_ = nullptr;
+    LessonTreeView* treeView1_ = nullptr;
     QTextBrowser* webBrowser1_ = nullptr;
     LessonPanel* picQuiz_ = nullptr;
     SampleGamePanel* picDemo_ = nullptr;

@@ -188,17 +188,17 @@ class Quillet:
         return box if box and box[3] < 40 else None
 
     def open_node(self, caption):
-        """Moves the tree's selection to the node with the arrow keys, the way
-        a user finds it with the keyboard, then clicks it: only a click opens
-        a node. Each key moves one row whenever it is handled, so the row
-        reached does not depend on how fast the keys come."""
+        """Opens the node the way a user does without a mouse: Home, then
+        Down to its row. Each node the keys reach is shown as it is reached,
+        the caption's last; what it shows is for the caller to wait for. Each
+        key moves one row whenever it is handled, so the row reached does not
+        depend on how fast the keys come."""
         row = tree_row(caption)
         first = self.first_row
         tree = self.tree_rect()
         self.activate(self.main)
         self.xdotool("key", "--clearmodifiers", "Home")
         self.poll("Home did not select the tree's first node", lambda: self.selection(tree) == first, HANG)
-        box = first
         if row > 0:
             self.xdotool("key", "--clearmodifiers", "Down")
 
@@ -212,9 +212,8 @@ class Quillet:
             def reached():
                 b = self.selection(tree)
                 return b if b and abs(b[1] - (first[1] + row * pitch)) <= 1 else None
-            box = self.poll(lambda: "the tree's selection did not reach %r (row %d, %d px a row): "
-                            "it is at %s" % (caption, row, pitch, self.selection(tree)), reached, HANG)
-        self.click(box[0] + box[2] // 2, box[1] + box[3] // 2)
+            self.poll(lambda: "the tree's selection did not reach %r (row %d, %d px a row): "
+                      "it is at %s" % (caption, row, pitch, self.selection(tree)), reached, HANG)
 
     def wait_for_change(self, window, what):
         """Waits until the window's picture changes: it is being drawn anew."""

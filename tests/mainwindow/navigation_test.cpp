@@ -1,7 +1,13 @@
+#include <iterator>
+#include <stdexcept>
+
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -103,6 +109,201 @@ INSTANTIATE_TEST_SUITE_P(AllNodes, NodeClick, ::testing::ValuesIn(kNodeCases),
                              return name.toStdString();
                          });
 
+const NodeCase& nodeCase(const QString& text) {
+    for (const NodeCase& c : kNodeCases)
+        if (text == c.text) return c;
+    throw std::invalid_argument("no node " + text.toStdString());
+}
+
+// The lesson panel's heading that each lesson's set-up writes.
+QString lessonHeading(const QString& node) {
+    if (node == "Starting Pair Awareness") return "Pre-Flop Pair Value";
+    return node;  // the other three lessons are headed with their node's text
+}
+
+// The tree driven from the keyboard. Every node reached by a key must show
+// what a click on it shows, and a node made current from code nothing.
+struct KeyNavigation : MainWindowTest {
+    QTreeWidget* tree() const { return window.treeView1(); }
+    QString current() const {
+        return tree()->currentItem() ? tree()->currentItem()->text(0) : "(none)";
+    }
+    QString heading() const { return window.findChild<QLabel*>("lblHeading1")->text(); }
+
+    // What the window shows, to tell a node's action from none.
+    struct Shown {
+        QString panes, page, heading;
+        int demoStep;
+        bool operator==(const Shown& o) const {
+            return panes == o.panes && page == o.page && heading == o.heading &&
+                   demoStep == o.demoStep;
+        }
+    };
+    Shown shown() const {
+        return {visiblePanes(), window.currentPage(), heading(), window.picDemo()->demoStep()};
+    }
+
+    // The sample game is set to a step of its own before each key, so that
+    // a restart of the game shows.
+    void press(Qt::Key key) {
+        window.picDemo()->setDemoStep(7);
+        QTest::keyClick(tree(), key);
+    }
+    void type(char letter) {
+        window.picDemo()->setDemoStep(7);
+        QTest::keyClick(tree(), letter);
+    }
+
+    // The node's action ran, once the window showed `before`.
+    void expectShowsCurrentNode(const Shown& before) {
+        const NodeCase& c = nodeCase(current());
+        const Shown now = shown();
+        EXPECT_EQ(now.panes, c.pane);
+        EXPECT_EQ(now.page, c.page ? page(c.page) : before.page);
+        if (now.panes == "quiz") {
+            EXPECT_EQ(now.heading, lessonHeading(c.text));
+        }
+        EXPECT_EQ(now.demoStep, now.panes == "demo" ? 1 : 7);
+    }
+};
+
+void PrintTo(const KeyNavigation::Shown& s, std::ostream* os) {
+    *os << "panes " << s.panes.toStdString() << ", page " << s.page.toStdString() << ", heading "
+        << s.heading.toStdString() << ", sample game step " << s.demoStep;
+}
+
+TEST_F(KeyNavigation, EveryNodeDownFromIntroAndBackUpIsShown) {
+    ASSERT_EQ(current(), "Intro");
+    for (std::size_t row = 1; row < std::size(kNodeCases); ++row) {
+        const Shown before = shown();
+        press(Qt::Key_Down);
+        ASSERT_EQ(current(), kNodeCases[row].text);
+        SCOPED_TRACE(std::string("Down to ") + kNodeCases[row].text);
+        expectShowsCurrentNode(before);
+    }
+    for (std::size_t row = std::size(kNodeCases) - 1; row-- > 0;) {
+        const Shown before = shown();
+        press(Qt::Key_Up);
+        ASSERT_EQ(current(), kNodeCases[row].text);
+        SCOPED_TRACE(std::string("Up to ") + kNodeCases[row].text);
+        expectShowsCurrentNode(before);
+    }
+}
+
+std::string keyName(Qt::Key key) {
+    return QKeySequence(key).toString().toStdString();
+}
+
+struct KeyCase {
+    const char* from;  // made the current node from code first
+    Qt::Key key;
+    const char* reached;
+};
+
+void PrintTo(const KeyCase& k, std::ostream* os) {
+    *os << k.from << ", " << keyName(k.key);
+}
+
+// The keys that move the current node besides Down and Up; a letter is
+// looked for among the texts below the current node. Each case has a tree
+// of its own, since letters typed in quick succession are looked for as one
+// word.
+const KeyCase kKeyCases[] = {
+    {"Intro", Qt::Key_End, "Enjoy.."},
+    {"Enjoy..", Qt::Key_Home, "Intro"},
+    {"Sample Poker Game", Qt::Key_Home, "Intro"},
+    {"Starting Pair Awareness", Qt::Key_End, "Enjoy.."},
+    {"History of Poker", Qt::Key_Left, "Poker Basics"},
+    {"Poker Basics", Qt::Key_Right, "History of Poker"},
+    {"Intro", Qt::Key_P, "Poker Basics"},
+    {"Introduction", Qt::Key_S, "Software"},
+    {"Software", Qt::Key_S, "Starting Pair Awareness"},
+    {"Best Hand Recognition", Qt::Key_S, "Sample Poker Game"},
+    {"Enjoy..", Qt::Key_P, "Poker Basics"},
+};
+
+struct KeyMove : KeyNavigation, ::testing::WithParamInterface<KeyCase> {};
+
+// From each of the three panes: a node made current from code shows nothing
+// new; the key then shows the node it reaches.
+TEST_P(KeyMove, ShowsTheNodeReached) {
+    const KeyCase& k = GetParam();
+    for (const char* showing : {"Poker Terms", "Poker Hand Rankings", "Sample Poker Game"}) {
+        SCOPED_TRACE(std::string("showing ") + showing);
+        window.TreeView1_NodeClick(showing);
+        window.picDemo()->setDemoStep(7);
+        const Shown before = shown();
+        tree()->setCurrentItem(item(k.from));
+        ASSERT_EQ(current(), k.from);
+        EXPECT_EQ(shown(), before) << "a node made current from code ran its action";
+        if (k.key >= Qt::Key_A && k.key <= Qt::Key_Z)
+            type(static_cast<char>('a' + (k.key - Qt::Key_A)));
+        else
+            press(k.key);
+        ASSERT_EQ(current(), k.reached);
+        expectShowsCurrentNode(before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyMove, ::testing::ValuesIn(kKeyCases), [](const auto& info) {
+    QString name = QString::number(info.index + 1) + "_" + info.param.from + "_" +
+                   QString::fromStdString(keyName(info.param.key));
+    name.remove(QRegularExpression("[^A-Za-z0-9_]"));
+    return name.toStdString();
+});
+
+// Return and Enter choose nothing: the node they are on is shown already.
+// A key that leaves the current node where it is runs nothing either.
+TEST_F(KeyNavigation, KeysThatLeaveTheCurrentNodeRunNothing) {
+    const std::pair<const char*, Qt::Key> cases[] = {
+        {"Sample Poker Game", Qt::Key_Return},
+        {"Poker Hand Names", Qt::Key_Enter},
+        {"Intro", Qt::Key_Home},
+        {"Intro", Qt::Key_Up},
+        {"Enjoy..", Qt::Key_End},
+        {"Enjoy..", Qt::Key_Down},
+        {"Poker Variants", Qt::Key_Space},
+        {"Rules", Qt::Key_Z},
+    };
+    for (const auto& [node, key] : cases) {
+        SCOPED_TRACE(std::string(node) + ", key " + keyName(key));
+        window.TreeView1_NodeClick(node);
+        tree()->setCurrentItem(item(node));
+        window.picDemo()->setDemoStep(7);
+        const Shown before = shown();
+        if (key == Qt::Key_Z)
+            QTest::keyClick(tree(), 'z');
+        else
+            QTest::keyClick(tree(), key);
+        EXPECT_EQ(current(), node);
+        EXPECT_EQ(shown(), before);
+    }
+}
+
+// Start-up makes each chapter current from code, then "Intro": had any of
+// that run a node's action, the page pane would hold more than the intro.
+TEST_F(KeyNavigation, StartUpsSelectionsFromCodeShowNothing) {
+    EXPECT_EQ(current(), "Intro");
+    EXPECT_EQ(window.currentPage(), page("/html/intro.html"));
+    EXPECT_FALSE(window.webBrowser1()->isBackwardAvailable())
+        << "start-up navigated the page pane more than once";
+    EXPECT_EQ(window.picDemo()->demoStep(), 0);
+}
+
+// One action for one click or one key: a choice reported both by the click
+// and by the change of the current node would navigate twice.
+TEST_F(KeyNavigation, AClickOrAKeyNavigatesOnce) {
+    QSignalSpy navigations(window.webBrowser1(), &QTextBrowser::sourceChanged);
+    QTreeWidgetItem* target = item("Rules");
+    tree()->scrollToItem(target);
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
+                      tree()->visualItemRect(target).center());
+    EXPECT_EQ(navigations.count(), 1) << "navigations for one click";
+    press(Qt::Key_Down);
+    EXPECT_EQ(current(), "Limit vs No Limit");
+    EXPECT_EQ(navigations.count(), 2) << "navigations for one click and one key";
+}
+
 TEST_F(MainWindowTest, TextsMatchExactlyOrNothingHappens) {
     window.TreeView1_NodeClick("Sample Poker Game");
     for (const char* text : {"intro", "Intro ", " Intro", "Enjoy.", "", "Sample poker game"}) {
@@ -131,6 +332,11 @@ TEST_F(MainWindowTest, AMouseClickOnANodeRunsItsAction) {
     tree->scrollToItem(target);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(target).center());
     EXPECT_EQ(visiblePanes(), "demo");
+    EXPECT_EQ(window.picDemo()->demoStep(), 1);
+    // A click on the node already selected restarts the game.
+    window.picDemo()->setDemoStep(7);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(target).center());
+    EXPECT_EQ(window.picDemo()->demoStep(), 1);
 }
 
 // A program folder of our own, with two linked pages.

@@ -24,15 +24,24 @@ int enabledCardKeys(const FrmMain& window) {
     return n;
 }
 
+// An ordinary frame, as openbox draws it: 2 pixels wider than the window's
+// inside and 25 pixels taller, in twips.
+constexpr float kOrdinaryFrameWidth = 2 * 15;
+constexpr float kOrdinaryFrameHeight = 25 * 15;
+
 struct Resize : MainWindowTest {
     TwipsControl& web() { return *window.mainLayout().webBrowser1; }
     TwipsControl& tree() { return *window.mainLayout().treeView1; }
     int enabledKeys() const { return enabledCardKeys(window); }
+    void fitUnderAnOrdinaryFrame(float outerWidth, float outerHeight) {
+        window.fitToOuterSize(outerWidth, outerHeight, outerWidth - kOrdinaryFrameWidth,
+                              outerHeight - kOrdinaryFrameHeight);
+    }
 };
 
 TEST_F(Resize, FitsThePaneAndTheTreeToTheOuterSize) {
     const float webLeft = web().left(), webTop = web().top();
-    window.fitToOuterSize(20000, 12000);
+    fitUnderAnOrdinaryFrame(20000, 12000);
     EXPECT_FLOAT_EQ(web().width(), 16385);
     EXPECT_FLOAT_EQ(web().height(), 11150);
     EXPECT_FLOAT_EQ(tree().height(), 11150);
@@ -54,18 +63,18 @@ TEST_F(Resize, ARealResizeUsesTheWindowsOuterSize) {
 }
 
 TEST_F(Resize, ARefusedStepIsSkippedAndTheRestStillRun) {
-    window.fitToOuterSize(20000, 12000);
+    fitUnderAnOrdinaryFrame(20000, 12000);
     // Narrower than the tree plus 600 twips: the width is refused.
-    window.fitToOuterSize(3000, 9000);
+    fitUnderAnOrdinaryFrame(3000, 9000);
     EXPECT_FLOAT_EQ(web().width(), 16385);
     EXPECT_FLOAT_EQ(web().height(), 8150);
     EXPECT_FLOAT_EQ(tree().height(), 8150);
     // Too low as well: the tree takes the pane's height all the same.
-    window.fitToOuterSize(3000, 100);
+    fitUnderAnOrdinaryFrame(3000, 100);
     EXPECT_FLOAT_EQ(web().height(), 8150);
     EXPECT_FLOAT_EQ(tree().height(), 8150);
     // Beyond any control: both refused, nothing lost.
-    window.fitToOuterSize(INFINITY, std::nanf(""));
+    fitUnderAnOrdinaryFrame(INFINITY, std::nanf(""));
     EXPECT_FLOAT_EQ(web().width(), 16385);
     EXPECT_FLOAT_EQ(web().height(), 8150);
 }
@@ -90,7 +99,7 @@ TEST_F(Resize, TheLessonAreaIsLaidOutAgainWhateverWasRefused) {
     ASSERT_NE(key, nullptr);
     ASSERT_TRUE(key->isEnabled());
     const float width = web().width(), height = web().height();
-    window.fitToOuterSize(INFINITY, std::nanf(""));
+    fitUnderAnOrdinaryFrame(INFINITY, std::nanf(""));
     EXPECT_FLOAT_EQ(web().width(), width);
     EXPECT_FLOAT_EQ(web().height(), height);
     EXPECT_FALSE(key->isEnabled());
@@ -194,6 +203,9 @@ struct LateFrame : ::testing::Test {
         EXPECT_FLOAT_EQ(web().width(), outer.width() * 15.f - 3015 - 600);
         EXPECT_FLOAT_EQ(web().height(), outer.height() * 15.f - 850);
         EXPECT_FLOAT_EQ(tree().height(), web().height());
+        EXPECT_EQ(window.webBrowser1()->size(),
+                  QSize(std::lround(web().width() / 15), std::lround(web().height() / 15)));
+        EXPECT_EQ(window.treeView1()->height(), std::lround(tree().height() / 15));
     }
 
     FakeServices fakes;
@@ -239,6 +251,51 @@ TEST_F(LateFrame, AResizeThatMovesTheWindowIsLaidOutByTheResizeAlone) {
     EXPECT_EQ(keysWhenTheResizeCame, 52);
     EXPECT_EQ(enabledKeys(), 0);
     expectLaidOutForTheOuterSize();
+}
+
+// Under weston's XWayland, Qt counts the compositor's invisible shadow in
+// the frame (76 x 97 pixels); the resize rule's outer size is then too
+// large by as much. Whatever frame is reported, the page pane, the tree and
+// the panels that follow the pane end inside the window; an ordinary frame
+// leaves the rule's figures as they are.
+TEST_F(LateFrame, ThePanesEndInsideTheWindowWhateverFrameIsReported) {
+    struct Frame {
+        QSize frame;
+        bool outsized;  // more than the rule leaves room for
+    };
+    const Frame frames[] = {{{76, 97}, true}, {{40, 60}, true}, {{2, 25}, false}};
+    const QSize sizes[] = {{921, 653}, {1200, 800}, {700, 500}, {1024, 768}, {400, 300}};
+    for (const Frame& f : frames) {
+        reframe(f.frame, {1, 20});
+        for (const QSize& size : sizes) {
+            SCOPED_TRACE(QString("frame %1 x %2, window %3 x %4")
+                             .arg(f.frame.width())
+                             .arg(f.frame.height())
+                             .arg(size.width())
+                             .arg(size.height())
+                             .toStdString());
+            window.resize(size);
+            QApplication::processEvents();
+            ASSERT_EQ(window.size(), size);
+            const float innerRight = size.width() * 15.f, innerBottom = size.height() * 15.f;
+            const float webRight = web().left() + web().width();
+            const float webBottom = web().top() + web().height();
+            if (f.outsized) {
+                EXPECT_FLOAT_EQ(webRight, innerRight - 135);
+                EXPECT_FLOAT_EQ(webBottom, innerBottom - 135);
+            } else {
+                expectLaidOutForTheOuterSize();
+            }
+            EXPECT_LE(tree().top() + tree().height(), innerBottom - 135);
+            EXPECT_FLOAT_EQ(tree().height(), web().height());
+            for (const char* name : {"WebBrowser1", "TreeView1", "picQuiz", "picDemo"}) {
+                const QRect placed = window.findChild<QWidget*>(name)->geometry();
+                EXPECT_TRUE(window.rect().contains(placed))
+                    << name << " at " << ::testing::PrintToString(placed) << " in a window of "
+                    << ::testing::PrintToString(window.size());
+            }
+        }
+    }
 }
 
 using WaysOut = MainWindowTest;

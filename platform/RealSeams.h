@@ -43,7 +43,8 @@ public:
 };
 
 // Flushes what was written and ends the process with status 0 at once: no
-// event handler, destructor or exit handler runs after it.
+// event handler, destructor or exit handler runs after it. The sanitizer
+// build checks for leaks first, and on a leak ends with the check's status.
 class ImmediateEnder : public ProgramEnder {
 public:
     [[noreturn]] void endProgram() override;

@@ -81,13 +81,15 @@ class Quillet:
 
     # -- the process ----------------------------------------------------------
 
-    def start(self):
+    def start(self, extra_env=None):
+        """extra_env: variables set for the program beside the stack's."""
         program = os.path.join(self.bin_dir, "quillet")
         if not os.access(program, os.X_OK):
             raise TestFailure("no program at %s: build the target quillet first" % program)
+        env = dict(self.stack.env(), **(extra_env or {}))
         with open(self.stdout_path, "wb") as out, open(self.stderr_path, "wb") as err:
             self.proc = self.stack.own("quillet", subprocess.Popen(
-                [program], cwd=self.stack.dir, env=self.stack.env(), stdout=out, stderr=err))
+                [program], cwd=self.stack.dir, env=env, stdout=out, stderr=err))
         self.main = self.wait_for_window(MAIN_CAPTION, HANG)
         self.activate(self.main)
         # Start-up selects the first node.
@@ -100,9 +102,36 @@ class Quillet:
         except subprocess.TimeoutExpired:
             return None
 
+    def end_through_promotion(self):
+        """Ends the program the user's way: closes the main window, then the
+        promotion window it brings. Returns the exit status."""
+        self.close_through_window_manager(self.main)
+        self.close_through_window_manager(self.wait_for_window(PROMOTION_CAPTION, HANG))
+        status = self.wait_for_exit(HANG)
+        if status is None:
+            self.fail("closing the promotion window did not end the program")
+        return status
+
+    def require_status_zero(self, status):
+        """Fails unless the program ended with status 0, showing the leak
+        report that the sanitizer build prints on its way out, if any."""
+        if status != 0:
+            self.fail(("the program ended with status %d\n%s" % (status, self.leak_report())).strip())
+
     def stdout_text(self):
         with open(self.stdout_path, "rb") as f:
             return f.read().decode(errors="replace")
+
+    def stderr_text(self):
+        with open(self.stderr_path, "rb") as f:
+            return f.read().decode(errors="replace")
+
+    def leak_report(self):
+        """LeakSanitizer's report among what the program wrote to stderr
+        (the sanitizer build checks for leaks on its way out), or ""."""
+        text = self.stderr_text()
+        begins = text.find("ERROR: LeakSanitizer")
+        return text[text.rfind("\n", 0, begins) + 1:] if begins >= 0 else ""
 
     # -- windows --------------------------------------------------------------
 

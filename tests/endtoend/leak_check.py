@@ -1,0 +1,79 @@
+#!/usr/bin/env python3
+"""LeakSanitizer on the program's way out, in the sanitizer build.
+
+    leak_check.py <program folder> <failures folder> <case> <plant library> [<ASan runtime>]
+
+The program ends at once (std::_Exit), which skips LeakSanitizer's check at
+exit; the sanitizer build runs the check just before. Each case starts the
+shipped program on a desktop of its own and ends it the user's way: it closes
+the main window, waits for the promotion window and closes that.
+
+  clean_end     the program ends with status 0 and no leak report.
+  planted_leak  the plant library, preloaded, leaks a block when it loads;
+                the program must report that leak, naming the function that
+                made it, and end with a status other than 0.
+
+A dynamically linked ASan runtime must come first among the libraries the
+program loads, or it refuses to start; the runtime given (g++ links it so)
+is preloaded ahead of the plant. Without one (clang links the runtime into
+the program) only the plant is preloaded.
+
+Exit status 0: passed; 1: failed, with the reason on stderr and a screenshot
+in the failures folder."""
+
+import sys
+import time
+
+from quillet import Quillet, TestFailure
+from stack import Stack, StackError
+
+PLANTED_FUNCTION = "quilletPlantedLeak"  # in leak_plant.cpp
+
+
+def clean_end(app, _preload):
+    app.start()
+    status = app.end_through_promotion()
+    report = app.leak_report()
+    if report:
+        app.fail("a bare start and close reported leaks (status %d):\n%s" % (status, report))
+    app.require_status_zero(status)
+
+
+def planted_leak(app, preload):
+    app.start(extra_env={"LD_PRELOAD": ":".join(preload)})
+    status = app.end_through_promotion()
+    report = app.leak_report()
+    if not report:
+        app.fail("the leak planted by %s was not reported (status %d); the program wrote:\n%s"
+                 % (preload[-1], status, app.stderr_text()[-2000:] or "(nothing)"))
+    if PLANTED_FUNCTION not in report:
+        app.fail("the leak report does not name %s:\n%s" % (PLANTED_FUNCTION, report))
+    if status == 0:
+        app.fail("the program reported the planted leak but ended with status 0")
+    print("status %d, and the report:\n%s" % (status, report))
+
+
+CASES = {"clean_end": clean_end, "planted_leak": planted_leak}
+
+
+def main(argv):
+    if len(argv) not in (5, 6) or argv[3] not in CASES:
+        sys.stderr.write(__doc__ + "\ncases: %s\n" % ", ".join(CASES))
+        return 2
+    bin_dir, failures, name, plant = argv[1:5]
+    runtime = argv[5] if len(argv) == 6 else ""
+    preload = ([runtime] if runtime else []) + [plant]
+    began = time.monotonic()
+    try:
+        with Stack(name) as stack:
+            stack.start_display()
+            CASES[name](Quillet(stack, bin_dir, failures, "leak_check." + name), preload)
+    except (StackError, TestFailure) as e:
+        sys.stderr.write("FAILED leak_check.%s: %s\n" % (name, e))
+        return 1
+    print("passed leak_check.%s in %.1f s" % (name, time.monotonic() - began))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))

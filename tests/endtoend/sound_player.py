@@ -12,8 +12,10 @@ time, so that a busy machine only makes a check slower."""
 import array
 import math
 import os
+import queue
 import subprocess
 import sys
+import threading
 import time
 import wave
 
@@ -30,6 +32,9 @@ CUT_CHIME_AT_MOST = 2.0
 # guards is that each sound is its own call's, and not one held back behind
 # the one before (a reused effect on PulseAudio started each repeat later).
 LATEST_START = 0.35
+# How far apart the repeated answer sounds are asked for, as fast as a user
+# answers: longer than one answer sound, so each is heard on its own.
+REPEAT_APART = 0.4
 
 
 def long_chime(path):
@@ -74,6 +79,23 @@ class ProbeRun:
             [probe], env=stack.env(), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, text=True))
         self.calls = 0
+        # The probe's output, read as it comes: each "played" line also goes
+        # to the queue that play_logged waits on.
+        self.logged = queue.Queue()
+        self.calls_seen = 0
+        self.out, self.err = [], []
+        self._readers = [threading.Thread(target=self._read, args=(self.proc.stdout, self.out),
+                                          daemon=True),
+                         threading.Thread(target=self._read, args=(self.proc.stderr, self.err),
+                                          daemon=True)]
+        for reader in self._readers:
+            reader.start()
+
+    def _read(self, stream, lines):
+        for line in stream:
+            lines.append(line)
+            if stream is self.proc.stdout and line.startswith("played "):
+                self.logged.put(float(line.split()[2]))
 
     def play(self, *paths):
         """Asks for sounds, several in one write, which the probe reads at once
@@ -83,6 +105,18 @@ class ProbeRun:
         self.proc.stdin.flush()
         self.calls += len(paths)
         return self.recording.frames()
+
+    def play_logged(self, path):
+        """As play, and waits until the probe has logged the call; gives the
+        frame and the monotonic time of the call."""
+        asked = self.play(path)
+        try:
+            while self.calls_seen < self.calls:  # the lines of earlier calls first
+                at = self.logged.get(timeout=sounds.HANG)
+                self.calls_seen += 1
+        except queue.Empty:
+            raise StackError("the probe did not log a play call within %d s" % sounds.HANG)
+        return asked, at
 
     def heard(self, since, what):
         """Waits until a sound has begun from frame `since` on."""
@@ -100,16 +134,20 @@ class ProbeRun:
     def finish(self):
         """Ends the probe; gives the sounds heard and the monotonic time of
         every play call as the probe logged it."""
-        try:  # closes the probe's stdin: its end of the list
-            out, err = self.proc.communicate(timeout=sounds.HANG)
+        self.proc.stdin.close()  # the end of the list
+        try:
+            self.proc.wait(timeout=sounds.HANG)
         except subprocess.TimeoutExpired:
             stop(self.proc)
             raise StackError("the probe did not end within %d s of its last sound" % sounds.HANG)
+        for reader in self._readers:
+            reader.join(timeout=sounds.HANG)
+        err = "".join(self.err)
         samples = self.recording.stop()
         if self.proc.returncode != 0:
             raise StackError("the probe ended with status %d: %s"
                              % (self.proc.returncode, err.strip()[-300:]))
-        calls = [float(line.split()[2]) for line in out.splitlines() if line.startswith("played ")]
+        calls = [float(line.split()[2]) for line in self.out if line.startswith("played ")]
         if len(calls) != self.calls:
             raise StackError("the probe logged %d play calls, %d were asked for" % (len(calls), self.calls))
         heard = sounds.sounds_heard(samples)
@@ -174,11 +212,14 @@ def main(argv):
             # heard, none lost or run into the next, each soon after its own
             # call. The first yes brings the module and the server connection
             # up, so that the repeats are held against calls alike.
+            # The repeats are 0.4 s apart on the probe's own clock, from each
+            # logged call, so that a probe slowed down by a busy machine does
+            # not bunch two of them together.
             def repeats(run):
                 one_sound(run, yes)
                 for path in [no] * 6 + [yes]:
-                    asked = run.play(path)
-                    time.sleep(0.4)
+                    asked, at = run.play_logged(path)
+                    time.sleep(max(0.0, at + REPEAT_APART - time.monotonic()))
                 run.heard_whole(asked, "yes", "the last of the repeats, a yes, was not heard whole")
 
             def repeats_heard(s, calls, run):

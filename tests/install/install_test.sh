@@ -110,7 +110,10 @@ command -v Xvfb >/dev/null ||
 command -v xdotool >/dev/null ||
     fail "xdotool is not installed (Debian package xdotool): it is needed to find the tutor's window"
 # Xvfb picks a free display number itself and writes it to fd 3 once it listens.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: a server resets when its last client leaves, and one that resets
+# as xdotool's first look ends refuses the tutor still connecting (a slow
+# start, as in the sanitizer build).
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 300); do  # 30 s: only a hang takes that long
     [ -s "$work/display" ] && break
@@ -120,13 +123,20 @@ done
 [ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start (its messages are above)"; }
 export DISPLAY=:$(head -n 1 "$work/display")
 
+# What the X server said and whether it still runs, for a failure's message.
+xvfb_state() {
+    kill -0 "$xvfb_pid" 2>/dev/null && echo "Xvfb $DISPLAY still runs" || echo "Xvfb $DISPLAY has ended"
+    cat "$work/xvfb.log"
+}
+
 mkdir -m 700 "$work/runtime"
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/runtime" \
     "$link" >"$work/tutor.log" 2>&1 &
 app_pid=$!
 for _ in $(seq 300); do  # 30 s: only a hang takes that long
     kill -0 "$app_pid" 2>/dev/null ||
-        { cat "$work/tutor.log" >&2; fail "the tutor ended before its main window came up"; }
+        { cat "$work/tutor.log" >&2; xvfb_state >&2
+          fail "the tutor ended before its main window came up"; }
     seen=''
     for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
         name=$(xdotool getwindowname "$id" 2>/dev/null)

@@ -20,10 +20,8 @@ in the failures folder."""
 import re
 import subprocess
 import sys
-import time
 
-from quillet import HANG, TWIPS_PER_PIXEL, Quillet, TestFailure, px
-from stack import Stack, StackError
+from quillet import HANG, TWIPS_PER_PIXEL, Quillet, px, run_reported
 
 NAME = "first_layout"
 # Only a hang takes this long: each wait ends as soon as its state is there.
@@ -122,16 +120,7 @@ def main(argv):
         sys.stderr.write(__doc__)
         return 2
     bin_dir, failures = argv[1:]
-    began = time.monotonic()
-    try:
-        with Stack(NAME) as stack:
-            stack.start_display()
-            first_layout(Quillet(stack, bin_dir, failures, NAME))
-    except (StackError, TestFailure) as e:
-        sys.stderr.write("FAILED %s: %s\n" % (NAME, e))
-        return 1
-    print("passed %s in %.1f s" % (NAME, time.monotonic() - began))
-    return 0
+    return run_reported(NAME, lambda stack: first_layout(Quillet(stack, bin_dir, failures, NAME)))
 
 
 if __name__ == "__main__":

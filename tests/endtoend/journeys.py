@@ -15,8 +15,9 @@ import sys
 import time
 
 import sounds
-from quillet import HANG, MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_black, is_link_green
-from stack import Stack, StackError
+from quillet import (HANG, MAIN_CAPTION, PROMOTION_CAPTION, Quillet, TestFailure, is_black,
+                     is_link_green, run_reported)
+from stack import StackError
 
 FULL_HOUSE = 2  # name label of a full house
 
@@ -186,8 +187,7 @@ def held_space_on_next(app, _stack, _source):
     status = app.wait_for_exit(HANG)
     if status is None:
         app.fail("closing the promotion window did not end the program")
-    if status != 0:
-        app.fail("the program ended with status %d" % status)
+    app.require_status_zero(status)
 
 
 def stack_kb(pid):
@@ -229,19 +229,13 @@ def main(argv):
         return 2
     bin_dir, source, failures, name = argv[1:]
     journey, listens = JOURNEYS[name]
-    began = time.monotonic()
-    try:
-        with Stack(name) as stack:
-            stack.start_display()
-            if listens:
-                stack.start_audio()
-            stack.install_url_recorder()
-            journey(Quillet(stack, bin_dir, failures, name), stack, source)
-    except (StackError, TestFailure) as e:
-        sys.stderr.write("FAILED %s: %s\n" % (name, e))
-        return 1
-    print("passed %s in %.1f s" % (name, time.monotonic() - began))
-    return 0
+
+    def run(stack):
+        if listens:
+            stack.start_audio()
+        stack.install_url_recorder()
+        journey(Quillet(stack, bin_dir, failures, name), stack, source)
+    return run_reported(name, run)
 
 
 if __name__ == "__main__":

@@ -22,10 +22,8 @@ Exit status 0: passed; 1: failed, with the reason on stderr and a screenshot
 in the failures folder."""
 
 import sys
-import time
 
-from quillet import Quillet, TestFailure
-from stack import Stack, StackError
+from quillet import Quillet, run_reported
 
 PLANTED_FUNCTION = "quilletPlantedLeak"  # in leak_plant.cpp
 
@@ -63,16 +61,9 @@ def main(argv):
     bin_dir, failures, name, plant = argv[1:5]
     runtime = argv[5] if len(argv) == 6 else ""
     preload = ([runtime] if runtime else []) + [plant]
-    began = time.monotonic()
-    try:
-        with Stack(name) as stack:
-            stack.start_display()
-            CASES[name](Quillet(stack, bin_dir, failures, "leak_check." + name), preload)
-    except (StackError, TestFailure) as e:
-        sys.stderr.write("FAILED leak_check.%s: %s\n" % (name, e))
-        return 1
-    print("passed leak_check.%s in %.1f s" % (name, time.monotonic() - began))
-    return 0
+    full_name = "leak_check." + name
+    return run_reported(full_name,
+                        lambda stack: CASES[name](Quillet(stack, bin_dir, failures, full_name), preload))
 
 
 if __name__ == "__main__":

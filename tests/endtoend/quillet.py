@@ -11,9 +11,11 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import time
 
 import pictures
+from stack import Stack, StackError
 
 MAIN_CAPTION = "Quillet.."
 PROMOTION_CAPTION = "Play Poker Online for FREE ... Real People Real Fun"
@@ -58,6 +60,22 @@ def is_link_green(r, g, b):
 
 class TestFailure(Exception):
     pass
+
+
+def run_reported(name, run):
+    """Runs run(stack) on a desktop of its own (Xvfb and openbox) and reports
+    "passed <name> in <s> s" on stdout, or "FAILED <name>: <reason>" on
+    stderr. Gives the exit status: 0 passed, 1 failed."""
+    began = time.monotonic()
+    try:
+        with Stack(name) as stack:
+            stack.start_display()
+            run(stack)
+    except (StackError, TestFailure) as e:
+        sys.stderr.write("FAILED %s: %s\n" % (name, e))
+        return 1
+    print("passed %s in %.1f s" % (name, time.monotonic() - began))
+    return 0
 
 
 class Quillet:

@@ -415,7 +415,11 @@ void FrmMain::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+// Runs once: clicks already queued reach the link again inside the event
+// pass, and each would open the page and pass events once more.
 void FrmMain::lblEnough_Click() {
+    if (leaving_) return;
+    leaving_ = true;
     const QString& address = gAltPromo ? referralUrl : playOnlineUrl;
     RunShellExecute(services_.urls, "open", address, std::nullopt, std::nullopt, 1);
     mShowPromoOnExit_ = false;

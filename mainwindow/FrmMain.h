@@ -48,7 +48,8 @@ public:
     void TreeView1_NodeClick(const QString& nodeText);
     // Asked before every navigation of the page pane; true cancels it.
     bool WebBrowser1_BeforeNavigate2(const QUrl& url);
-    // The real-game link: opens the page and ends the program.
+    // The real-game link: opens the page and ends the program. A click
+    // while that is under way does nothing.
     void lblEnough_Click();
     // Unloads the window, asking it first as a close request would.
     void unload();
@@ -118,6 +119,7 @@ private:
     bool loaded_ = false;
     bool shownOnce_ = false;
     bool unloaded_ = false;
+    bool leaving_ = false;  // the real-game link has been clicked
     bool activatedOnce_ = false;
     bool awayToOtherProgram_ = false;
 };

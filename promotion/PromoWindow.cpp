@@ -289,7 +289,11 @@ void PromoWindow::Command2_Click() {
     }
 }
 
+// Runs once: presses already queued reach the button again inside the
+// event pass, and each would open the page and pass events once more.
 void PromoWindow::cmdPokerRoom_Click() {
+    if (leaving_) return;
+    leaving_ = true;
     RunShellExecute(services_.urls, QStringLiteral("open"), webPageAddress(), std::nullopt,
                     std::nullopt, 1);
     services_.events.processPendingEvents();

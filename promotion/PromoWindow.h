@@ -63,7 +63,7 @@ class PromoWindow : public QWidget {
     void shortDelay(const std::int32_t& delayTime);
 
     // The web-page button: opens the page, unloads the main window and
-    // ends the program.
+    // ends the program. A press while that is under way does nothing.
     void cmdPokerRoom_Click();
 
     // Where board card index (0 to 4) stands, in twips of its container.
@@ -133,6 +133,7 @@ class PromoWindow : public QWidget {
     bool isEnd_ = false;
     bool programEnded_ = false;
     bool stopWaits_ = false;  // isEnd_ or programEnded_: the waits' stop flag
+    bool leaving_ = false;    // the web-page button has been pressed
 };
 
 }  // namespace tutor

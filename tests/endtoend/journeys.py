@@ -10,6 +10,7 @@ on stderr and a screenshot in the failures folder."""
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -190,6 +191,79 @@ def held_space_on_next(app, _stack, _source):
     app.require_status_zero(status)
 
 
+# The floods on the two ways out to the web: presses sent while the program
+# is held busy, so that all of them are waiting when it handles the first.
+# That many nest an unguarded handler, entered again by every press queued
+# during its event pass, past the end of its stack.
+# They are 2 ms apart, as in held_space_on_next: sent with no delay, Qt took
+# most presses for a key's own repeat, which a button does not click on.
+FLOOD_PRESSES = 5000
+FLOOD_DELAY_MS = 2
+
+
+def flooded_web_page_button(app, stack, source):
+    """Space pressed on the promotion window's button many times over: the
+    play-online page opens once and the program ends with status 0."""
+    expected = play_online_address(source)
+    app.start()
+    app.close_through_window_manager(app.main)
+    promotion = app.wait_for_window(PROMOTION_CAPTION, HANG)
+    # The button has the focus when the window comes up.
+    app.activate(promotion)
+    flood_until_the_end(app, "key", "space")
+    require_opened_once(app, stack, expected)
+
+
+def flooded_real_game_link(app, stack, source):
+    """The sample game to its end, then the real-game link clicked many times
+    over: the play-online page opens once, no promotion window shows and the
+    program ends with status 0."""
+    expected = play_online_address(source)
+    app.start()
+    app.open_node("Sample Poker Game")
+    game = app.sample_game()
+    for _ in range(33):
+        app.click(*game.next_centre())
+    app.poll("the real-game link did not show after step 34",
+             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
+    link = game.link_rect()
+    app.xdotool("mousemove", "--window", app.main, link[0] + 40, link[1] + link[3] // 2)
+    flood_until_the_end(app, "click", "1")
+    if app.visible_windows(PROMOTION_CAPTION):
+        app.fail("the real-game link showed the promotion window")
+    require_opened_once(app, stack, expected)
+
+
+def flood_until_the_end(app, command, what):
+    """Holds the program still, sends FLOOD_PRESSES of what (a key or a mouse
+    button) with xdotool, lets the program go on and requires it to end with
+    status 0."""
+    os.kill(app.proc.pid, signal.SIGSTOP)
+    try:
+        app.xdotool(command, "--delay", FLOOD_DELAY_MS, "--repeat", FLOOD_PRESSES, what,
+                    timeout=HANG + FLOOD_PRESSES * 0.02)
+    finally:
+        os.kill(app.proc.pid, signal.SIGCONT)
+    status = app.wait_for_exit(HANG)
+    if status is None:
+        app.fail("%d presses (xdotool %s %s) did not end the program" % (FLOOD_PRESSES, command, what))
+    app.require_status_zero(status)
+
+
+def require_opened_once(app, stack, expected):
+    # Each opener runs detached: wait for the first, then until no more come.
+    opened = poll_opened(stack)
+    settled = time.monotonic() + 1.0
+    while time.monotonic() < settled:
+        time.sleep(0.1)
+        if stack.opened_addresses() != opened:
+            opened = stack.opened_addresses()
+            settled = time.monotonic() + 1.0
+    if opened != [expected]:
+        app.fail("%d addresses opened (%r ...), expected only %r once"
+                 % (len(opened), opened[:3], expected))
+
+
 def stack_kb(pid):
     """VmStk: the size the main thread's stack has grown to; it never shrinks."""
     with open("/proc/%d/status" % pid) as f:
@@ -204,6 +278,8 @@ JOURNEYS = {
     "real_game_link": (real_game_link, False),
     "answer_sounds": (answer_sounds, True),
     "held_space_on_next": (held_space_on_next, False),
+    "flooded_web_page_button": (flooded_web_page_button, False),
+    "flooded_real_game_link": (flooded_real_game_link, False),
 }
 
 

@@ -153,9 +153,9 @@ class Quillet:
 
     # -- windows --------------------------------------------------------------
 
-    def xdotool(self, *args, check=True):
+    def xdotool(self, *args, check=True, timeout=60):
         out = subprocess.run(["xdotool"] + [str(a) for a in args], env=self.stack.env(),
-                             capture_output=True, text=True, timeout=60)
+                             capture_output=True, text=True, timeout=timeout)
         if check and out.returncode != 0:
             raise TestFailure("xdotool %s failed: %s" % (" ".join(map(str, args)), out.stderr.strip()))
         return out.stdout

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -8,6 +11,7 @@
 #include "mainwindow/FrmMain.h"
 #include "common/mDefs.h"
 #include "samplegame/SampleGamePanel.h"
+#include "samplegame/DemoScript.h"
 
 namespace tutor::testing {
 namespace {
@@ -152,6 +156,66 @@ TEST_F(PromoWaysOut, RealGameLinkChoosesTheReferralPageWhileAltPromoIsSet) {
     window.lblEnough_Click();
     EXPECT_EQ(fakes.urls.opened, QStringList{referralUrl});
     EXPECT_TRUE(ender.promotionsAtEnd.isEmpty());
+    EXPECT_EQ(ender.count, 1);
+}
+
+// A flood of presses on a way out to the web: presses already queued when
+// the first one is handled reach the handler inside its own event pass.
+constexpr int kFloodPresses = 50;
+
+void queueSpacePresses(QWidget* button, int count) {
+    for (int i = 0; i < count; ++i) {
+        QCoreApplication::postEvent(button,
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+        QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space,
+                                                          Qt::NoModifier, " "));
+    }
+}
+
+void queueClicks(QWidget* target, int count) {
+    const QPointF at = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(at);
+    for (int i = 0; i < count; ++i) {
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                            Qt::LeftButton, Qt::LeftButton,
+                                                            Qt::NoModifier));
+        QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                            Qt::LeftButton, Qt::NoButton,
+                                                            Qt::NoModifier));
+    }
+}
+
+TEST_F(PromoWaysOut, AFloodOfSpaceOnTheWebPageButtonOpensThePageOnceAndEndsOnce) {
+    int passesBefore = 0;
+    duringPromotion(2500, [&] {
+        auto* button = promotionWindows().first()->findChild<QPushButton*>("cmdPokerRoom");
+        queueSpacePresses(button, kFloodPresses);
+        passesBefore = fakes.events.passes;
+        QTest::keyClick(button, Qt::Key_Space);
+    });
+    window.close();
+    EXPECT_EQ(fakes.urls.opened, QStringList{playOnlineUrl});
+    // One pass for the handler; the presses it took in ran no pass of their own.
+    EXPECT_EQ(fakes.events.passes, passesBefore + 1);
+    EXPECT_TRUE(ender.mainUnloadedAtEnd);
+    EXPECT_EQ(ender.count, 1);
+}
+
+TEST_F(PromoWaysOut, AFloodOfClicksOnTheRealGameLinkOpensThePageOnceAndEndsOnce) {
+    window.TreeView1_NodeClick("Sample Poker Game");
+    for (int step = 1; step < demo::kSteps; ++step)
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdNext"), Qt::LeftButton);
+    auto* link = window.findChild<QLabel*>("lblEnough");
+    ASSERT_TRUE(link->isVisible());
+    queueClicks(link, kFloodPresses);
+    // A close request among the presses still shows no promotion window.
+    QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
+    const int passesBefore = fakes.events.passes;
+    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    EXPECT_EQ(fakes.urls.opened, QStringList{playOnlineUrl});
+    EXPECT_EQ(fakes.events.passes, passesBefore + 1);
+    EXPECT_TRUE(ender.promotionsAtEnd.isEmpty());
+    EXPECT_TRUE(promotionWindows().isEmpty());
     EXPECT_EQ(ender.count, 1);
 }
 

@@ -204,7 +204,7 @@ void PrintTo(const KeyCase& k, std::ostream* os) {
     *os << k.from << ", " << keyName(k.key);
 }
 
-// The keys that move the current node besides Down and Up; a letter is
+// Every key besides Down and Up that moves the current node; a letter is
 // looked for among the texts below the current node. Each case has a tree
 // of its own, since letters typed in quick succession are looked for as one
 // word.
@@ -215,6 +215,9 @@ const KeyCase kKeyCases[] = {
     {"Starting Pair Awareness", Qt::Key_End, "Enjoy.."},
     {"History of Poker", Qt::Key_Left, "Poker Basics"},
     {"Poker Basics", Qt::Key_Right, "History of Poker"},
+    // A page away there is no further node than the last or the first.
+    {"Gambling addiction awareness", Qt::Key_PageDown, "Enjoy.."},
+    {"How this works..", Qt::Key_PageUp, "Intro"},
     {"Intro", Qt::Key_P, "Poker Basics"},
     {"Introduction", Qt::Key_S, "Software"},
     {"Software", Qt::Key_S, "Starting Pair Awareness"},

@@ -56,14 +56,7 @@ def real_game_link(app, stack, source):
     page opens and the program ends, without the promotion."""
     expected = play_online_address(source)
     app.start()
-    app.open_node("Sample Poker Game")
-    game = app.sample_game()
-    # The node opened the game at step 1; Next takes it through step 34. A
-    # click in the middle of an animation is handled inside it and counts.
-    for _ in range(33):
-        app.click(*game.next_centre())
-    app.poll("the real-game link did not show after step 34",
-             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
+    game = play_sample_game_to_its_end(app)
     if app.visible_windows(PROMOTION_CAPTION):
         app.fail("a promotion window showed before the link was clicked")
 
@@ -81,6 +74,20 @@ def real_game_link(app, stack, source):
     opened = poll_opened(stack)
     if opened != [expected]:
         app.fail("addresses opened: %r, expected only %r" % (opened, expected))
+
+
+def play_sample_game_to_its_end(app):
+    """Opens the sample game and plays it to step 34, where the real-game
+    link shows; gives the game's layout."""
+    app.open_node("Sample Poker Game")
+    game = app.sample_game()
+    # The node opened the game at step 1; Next takes it through step 34. A
+    # click in the middle of an animation is handled inside it and counts.
+    for _ in range(33):
+        app.click(*game.next_centre())
+    app.poll("the real-game link did not show after step 34",
+             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
+    return game
 
 
 def answer_sounds(app, stack, _source):
@@ -220,12 +227,7 @@ def flooded_real_game_link(app, stack, source):
     program ends with status 0."""
     expected = play_online_address(source)
     app.start()
-    app.open_node("Sample Poker Game")
-    game = app.sample_game()
-    for _ in range(33):
-        app.click(*game.next_centre())
-    app.poll("the real-game link did not show after step 34",
-             lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
+    game = play_sample_game_to_its_end(app)
     link = game.link_rect()
     app.xdotool("mousemove", "--window", app.main, link[0] + 40, link[1] + link[3] // 2)
     flood_until_the_end(app, "click", "1")

@@ -62,15 +62,7 @@ def real_game_link(app, stack, source):
 
     link = game.link_rect()
     app.click(link[0] + 40, link[1] + link[3] // 2)
-    deadline = time.monotonic() + HANG
-    while app.proc.poll() is None and time.monotonic() < deadline:
-        if app.visible_windows(PROMOTION_CAPTION):
-            app.fail("the real-game link showed the promotion window")
-        time.sleep(0.02)
-    status = app.wait_for_exit(0)
-    if status is None:
-        app.fail("the real-game link did not end the program")
-    app.require_status_zero(status)
+    require_end_without_promotion(app)
     opened = poll_opened(stack)
     if opened != [expected]:
         app.fail("addresses opened: %r, expected only %r" % (opened, expected))
@@ -88,6 +80,20 @@ def play_sample_game_to_its_end(app):
     app.poll("the real-game link did not show after step 34",
              lambda: app.grab().share(game.link_rect(), is_link_green) > 0.03, HANG)
     return game
+
+
+def require_end_without_promotion(app):
+    """Watches the program after a click on the real-game link: it must end,
+    with status 0, and show no promotion window on the way."""
+    deadline = time.monotonic() + HANG
+    while app.proc.poll() is None and time.monotonic() < deadline:
+        if app.visible_windows(PROMOTION_CAPTION):
+            app.fail("the real-game link showed the promotion window")
+        time.sleep(0.02)
+    status = app.wait_for_exit(0)
+    if status is None:
+        app.fail("the real-game link did not end the program")
+    app.require_status_zero(status)
 
 
 def answer_sounds(app, stack, _source):
@@ -217,7 +223,11 @@ def flooded_web_page_button(app, stack, source):
     promotion = app.wait_for_window(PROMOTION_CAPTION, HANG)
     # The button has the focus when the window comes up.
     app.activate(promotion)
-    flood_until_the_end(app, "key", "space")
+    flood_while_held(app, "key", "space")
+    status = app.wait_for_exit(HANG)
+    if status is None:
+        app.fail("%d presses of Space on the web-page button did not end the program" % FLOOD_PRESSES)
+    app.require_status_zero(status)
     require_opened_once(app, stack, expected)
 
 
@@ -230,26 +240,20 @@ def flooded_real_game_link(app, stack, source):
     game = play_sample_game_to_its_end(app)
     link = game.link_rect()
     app.xdotool("mousemove", "--window", app.main, link[0] + 40, link[1] + link[3] // 2)
-    flood_until_the_end(app, "click", "1")
-    if app.visible_windows(PROMOTION_CAPTION):
-        app.fail("the real-game link showed the promotion window")
+    flood_while_held(app, "click", "1")
+    require_end_without_promotion(app)
     require_opened_once(app, stack, expected)
 
 
-def flood_until_the_end(app, command, what):
+def flood_while_held(app, command, what):
     """Holds the program still, sends FLOOD_PRESSES of what (a key or a mouse
-    button) with xdotool, lets the program go on and requires it to end with
-    status 0."""
+    button) with xdotool, then lets the program go on."""
     os.kill(app.proc.pid, signal.SIGSTOP)
     try:
         app.xdotool(command, "--delay", FLOOD_DELAY_MS, "--repeat", FLOOD_PRESSES, what,
                     timeout=HANG + FLOOD_PRESSES * 0.02)
     finally:
         os.kill(app.proc.pid, signal.SIGCONT)
-    status = app.wait_for_exit(HANG)
-    if status is None:
-        app.fail("%d presses (xdotool %s %s) did not end the program" % (FLOOD_PRESSES, command, what))
-    app.require_status_zero(status)
 
 
 def require_opened_once(app, stack, expected):

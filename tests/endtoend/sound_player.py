@@ -100,11 +100,14 @@ class ProbeRun:
     def play(self, *paths):
         """Asks for sounds, several in one write, which the probe reads at once
         and plays with no event loop between them; gives the frame of the
-        recording they were asked at."""
+        recording they were asked at. It is read before the write: read after
+        it, on a busy machine, it can fall after a short sound, or after the
+        end of one the call cut off, and the wait for that sound never ends."""
+        asked = self.recording.frames()
         self.proc.stdin.write("".join(path + "\n" for path in paths))
         self.proc.stdin.flush()
         self.calls += len(paths)
-        return self.recording.frames()
+        return asked
 
     def play_logged(self, path):
         """As play, and waits until the probe has logged the call; gives the
